@@ -1,0 +1,2 @@
+// Ravelmark: the program's entry point.
+int main() { return 0; }
