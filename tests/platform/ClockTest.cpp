@@ -1,5 +1,5 @@
-#include "platform/Clock.h"
 #include "CTestClock.h"
+#include "platform/Clock.h"
 
 #include <gtest/gtest.h>
 
