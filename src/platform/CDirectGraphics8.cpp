@@ -45,6 +45,51 @@ int TextureSide(float from, float to) {
 // works in 32-bit integers.
 constexpr float kFarAway = 16384.0f;
 
+// The sprite's texture with the tint applied, made again only when the tint has changed since.
+SDL_Texture *TintedTexture(SDL_Renderer *renderer, SSpriteTexture *texture, Uint8 red, Uint8 green,
+                           Uint8 blue, Uint8 alpha) {
+  if (texture->tinted && texture->tint[0] == red && texture->tint[1] == green && texture->tint[2] == blue &&
+      texture->tint[3] == alpha)
+    return texture->tinted;
+  if (!texture->tinted) {
+    texture->tinted = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                        texture->width, texture->height);
+    if (!texture->tinted) return nullptr;
+    SDL_SetTextureScaleMode(texture->tinted, SDL_ScaleModeNearest);
+  }
+  void *from = nullptr, *to = nullptr;
+  int fromPitch = 0, toPitch = 0;
+  if (SDL_LockTexture(texture->texture, nullptr, &from, &fromPitch) != 0) return nullptr;
+  if (SDL_LockTexture(texture->tinted, nullptr, &to, &toPitch) != 0) {
+    SDL_UnlockTexture(texture->texture);
+    return nullptr;
+  }
+  // The renderer's own modulation: each channel times the tint, divided by 255 and truncated.
+  bool opaque = true;
+  for (int y = 0; y < texture->height; ++y) {
+    const uint32_t *in =
+        reinterpret_cast<const uint32_t *>(static_cast<const uint8_t *>(from) + y * fromPitch);
+    uint32_t *out = reinterpret_cast<uint32_t *>(static_cast<uint8_t *>(to) + y * toPitch);
+    for (int x = 0; x < texture->width; ++x) {
+      uint32_t p = in[x];
+      uint32_t a = (p >> 24) * alpha / 255;
+      uint32_t r = ((p >> 16) & 255) * red / 255;
+      uint32_t g = ((p >> 8) & 255) * green / 255;
+      uint32_t b = (p & 255) * blue / 255;
+      opaque = opaque && a == 255;
+      out[x] = a << 24 | r << 16 | g << 8 | b;
+    }
+  }
+  SDL_UnlockTexture(texture->tinted);
+  SDL_UnlockTexture(texture->texture);
+  SDL_SetTextureBlendMode(texture->tinted, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+  texture->tint[0] = red;
+  texture->tint[1] = green;
+  texture->tint[2] = blue;
+  texture->tint[3] = alpha;
+  return texture->tinted;
+}
+
 } // namespace
 
 CDirectGraphics8::CDirectGraphics8(CDisplayWindow *displayWindow)
@@ -66,11 +111,8 @@ void CDirectGraphics8::DestroyTextures() {
   fonts.clear();
   for (CSprite *sprite = sprites; sprite;) {
     CSprite *next = sprite->next;
-    if (sprite->texture) {
-      if (sprite->texture->texture) SDL_DestroyTexture(sprite->texture->texture);
-      delete sprite->texture;
-      sprite->texture = nullptr;
-    }
+    delete sprite->texture;
+    sprite->texture = nullptr;
     sprite->graphics = nullptr;
     sprite->previous = sprite->next = nullptr;
     sprite = next;
@@ -131,6 +173,9 @@ bool CDirectGraphics8::CreateFullScreenDisplayMode(bool vsync, unsigned modeWidt
         device->renderer = SDL_CreateRenderer(display->window, -1, SDL_RENDERER_SOFTWARE);
     }
   }
+  SDL_RendererInfo info;
+  if (device->renderer && SDL_GetRendererInfo(device->renderer, &info) == 0)
+    device->software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
   if (!device->renderer) {
     log->Write("CreateFullScreenDisplayMode(): Could not do software vertex handling\n");
     log->Write("Could not obtain screen mode!\n");
@@ -194,7 +239,10 @@ CSprite *CDirectGraphics8::CreateSprite(float left, float top, float right, floa
     // A renderer that filters when it scales must not blend the black behind transparent pixels into
     // the picture's edges.
     if (!device->headless) BleedTransparentEdges(pixels, w, h);
-    texture = SDL_CreateTexture(device->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC, w, h);
+    // Software textures are kept writable, so that their tinted copies can be made from them.
+    texture =
+        SDL_CreateTexture(device->renderer, SDL_PIXELFORMAT_ARGB8888,
+                          device->software ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, w, h);
     if (texture && SDL_UpdateTexture(texture, nullptr, pixels.data(), w * 4) != 0) {
       SDL_DestroyTexture(texture);
       texture = nullptr;
@@ -204,13 +252,17 @@ CSprite *CDirectGraphics8::CreateSprite(float left, float top, float right, floa
     log->Write("FAIL TO LOAD TEXTURE");
     return sprite;
   }
-  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
   SDL_SetTextureScaleMode(texture, device->headless ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
 
   SSpriteTexture *made = new SSpriteTexture;
   made->texture = texture;
   made->width = w;
   made->height = h;
+  made->opaque = std::all_of(pixels.begin(), pixels.end(), [](uint32_t p) { return (p >> 24) == 255; });
+  // An opaque picture drawn untinted covers what is beneath: the software renderer then copies it
+  // instead of blending (the same pixels, several times faster).
+  SDL_SetTextureBlendMode(texture,
+                          device->software && made->opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
   if (w == 1 && h == 1) {
     made->singlePixel = true;
     made->pixelAlpha = static_cast<Uint8>(pixels[0] >> 24);
@@ -302,14 +354,22 @@ bool CDirectGraphics8::DrawSprite(CSprite *sprite) {
     rect = SDL_FRect{static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1 - x0),
                      static_cast<float>(y1 - y0)};
   }
-  SDL_SetTextureColorMod(texture->texture, sprite->red, sprite->green, sprite->blue);
-  SDL_SetTextureAlphaMod(texture->texture, sprite->alpha);
+  SDL_Texture *picture = texture->texture;
+  bool tinted = sprite->red != 255 || sprite->green != 255 || sprite->blue != 255 || sprite->alpha != 255;
+  if (tinted && device->software) {
+    picture = TintedTexture(device->renderer, sprite->texture, sprite->red, sprite->green, sprite->blue,
+                            sprite->alpha);
+    if (!picture) return true;
+  } else {
+    SDL_SetTextureColorMod(picture, sprite->red, sprite->green, sprite->blue);
+    SDL_SetTextureAlphaMod(picture, sprite->alpha);
+  }
   if (flipAcross || flipDown) {
     int flip = (flipAcross ? SDL_FLIP_HORIZONTAL : 0) | (flipDown ? SDL_FLIP_VERTICAL : 0);
-    SDL_RenderCopyExF(device->renderer, texture->texture, &source, &rect, 0.0, nullptr,
+    SDL_RenderCopyExF(device->renderer, picture, &source, &rect, 0.0, nullptr,
                       static_cast<SDL_RendererFlip>(flip));
   } else {
-    SDL_RenderCopyF(device->renderer, texture->texture, &source, &rect);
+    SDL_RenderCopyF(device->renderer, picture, &source, &rect);
   }
   return true;
 }

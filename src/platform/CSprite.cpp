@@ -13,10 +13,7 @@ uint8_t ClampByte(int value) { return static_cast<uint8_t>(std::min(255, std::ma
 
 CSprite::~CSprite() {
   if (graphics) graphics->Forget(this);
-  if (texture) {
-    if (texture->texture) SDL_DestroyTexture(texture->texture);
-    delete texture;
-  }
+  delete texture;
 }
 
 void CSprite::MoveTo(float x, float y) {

@@ -67,11 +67,17 @@ TEST_F(GraphicsTest, TintMultipliesColourAndAlphaFades) {
   EXPECT_NEAR(Green(Pixel(24, 4)), 10, 1);
   EXPECT_EQ(Pixel(44, 4), 0x800080u);
 
-  // The fade also lets what lies beneath show through: 4 % white over blue.
+  // The fade also lets what lies beneath show through: 4 % white over blue (the blend rounds down).
   graphics->ClearScreen(0, 0, 200, 255);
   graphics->DrawSprite(faded.get());
   EXPECT_NEAR(Red(Pixel(24, 4)), 10, 1);
-  EXPECT_NEAR(Blue(Pixel(24, 4)), 200 + (255 - 200) * 10 / 255, 1);
+  EXPECT_NEAR(Blue(Pixel(24, 4)), 200 + (255 - 200) * 10 / 255, 2);
+  // Half strength over the same blue, where a wrong blend would show plainly.
+  faded->SetColour(255, 255, 255, 128);
+  graphics->ClearScreen(0, 0, 200, 255);
+  graphics->DrawSprite(faded.get());
+  EXPECT_NEAR(Red(Pixel(24, 4)), 128, 2);
+  EXPECT_NEAR(Blue(Pixel(24, 4)), 228, 2);
 
   // Changing the tint later changes the next draw.
   tinted->SetColour(0, 255, 0, 255);
