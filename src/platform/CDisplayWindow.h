@@ -7,7 +7,8 @@
 //     that tests and tools read back. Nothing else in the game knows the difference.
 // The graphics device (CDirectGraphics8) draws onto it; CDirectInput8's keyboard and mouse read the
 // input it gathers. PumpEvents, once at the start of every frame, drains the system's events into
-// that input and says whether the player asked to close the game.
+// that input and says whether the player asked to close the game. The window must outlive the
+// graphics device and the input system made for it.
 #pragma once
 
 #include "platform/CInputSource.h"
