@@ -53,26 +53,31 @@ float RidgeY(const MountainRange &r, float x) {
 }
 
 void PaintMountains(Canvas &c, const MountainRange &r) {
-  std::vector<float> ridge(size_t(c.Width()) + 2);
+  std::vector<float> ridge(size_t(c.Width()) + 2), smooth(size_t(c.Width()) + 2);
   for (int x = -1; x <= c.Width(); ++x)
     ridge[size_t(x + 1)] = RidgeY(r, float(x));
+  // The broad lie of the slopes, from a smoothed ridge line.
+  for (int x = -1; x <= c.Width(); ++x)
+    smooth[size_t(x + 1)] = RidgeY(r, x + 6.0f) - RidgeY(r, x - 6.0f);
   const int bottom = std::min(c.Height(), int(r.baseline + r.depthBelow));
   ParallelRows(bottom, [&](int y) {
     for (int x = 0; x < c.Width(); ++x) {
       float top = ridge[size_t(x + 1)];
       if (y + 1 <= top) continue;
-      float slope = (ridge[size_t(x + 2)] - ridge[size_t(x)]) * 0.5f; // > 0: descending to the right
+      float slope = smooth[size_t(x + 1)] / 12.0f; // > 0: descending to the right
       float cover = Clamp01(float(y) + 1.0f - top);
       float depth = (y - top) / r.height; // 0 at the ridge, growing downward
-      // Faces: the ridge's slope decides the broad light, noise the gullies and buttresses.
-      float gully = Fbm(x / (r.scale * 0.18f), y / (r.scale * 0.12f), r.seed + 7, 4);
-      float face = Clamp01(0.5f + 0.9f * std::tanh(-slope * 0.8f) * std::exp(-depth * 2.0f) + 0.45f * gully);
+      // Rock faces: the horizontal change of a noise field says which way each facet turns;
+      // facets turned to the left catch the light. Near the crest the ridge's own slope rules.
+      float fx = x / (r.scale * 0.22f), fy = y / (r.scale * 0.16f);
+      float rock = Fbm(fx, fy, r.seed + 7, 4);
+      float turn = Fbm(fx - 0.06f, fy, r.seed + 8, 3) - Fbm(fx + 0.06f, fy, r.seed + 8, 3);
+      float face = Clamp01(0.5f + 3.0f * turn + 0.8f * std::tanh(-slope * 1.5f) * std::exp(-depth * 5.0f) +
+                           0.2f * rock);
       Color col = Mix(r.shadow, r.rock, face);
-      float streak = Strokes(float(x), float(y), r.seed + 3, 1.1f + 0.3f * gully, 1.2f);
-      col = Scale(col, 1 + 0.08f * streak);
       float height = 1 - Clamp01((y - (r.baseline - r.height)) / r.height);
       if (r.snow.a > 0) {
-        float snowy = SmoothStep(r.snowLine, r.snowLine + 0.12f, height + 0.18f * gully);
+        float snowy = SmoothStep(r.snowLine, r.snowLine + 0.12f, height + 0.2f * rock);
         Color snow = Mix(Scale(r.snow, 0.55f), r.snow, face);
         col = Mix(col, snow, snowy * r.snow.a);
       }

@@ -122,20 +122,28 @@ Color RockFace(const TileStyle &s, float u, float v, float diffuse, float specul
   Color c = Mix(s.base, s.light, Clamp01(0.5f + 0.5f * n));
   c = Scale(c, 1 + 0.06f * speck);
   if (moon) {
-    // Craters, stretched to lie flat in the face.
-    float d1, d2;
-    Cellular(x * 0.16f, y * 0.32f, s.seed + 3, d1, d2);
-    float crater = SmoothStep(0.32f, 0.12f, d1);
-    float rim = SmoothStep(0.42f, 0.3f, d1) - crater;
-    float offset = Noise(x * 0.16f - 0.2f, y * 0.32f - 0.2f, s.seed + 3);
-    c = Scale(c, 1 - 0.22f * crater + 0.12f * rim + 0.04f * offset);
+    // Craters, squashed to lie flat in the face: a shaded bowl (dark toward the light, lit on
+    // the far side) inside a pale rim.
+    float fx, fy;
+    uint32_t id;
+    NearestFeature(x * 0.075f, y * 0.15f, s.seed + 3, fx, fy, id);
+    float dx = x * 0.075f - fx, dy = y * 0.15f - fy;
+    float radius = 0.18f + 0.14f * float(id & 255) / 255.0f;
+    float d = std::hypot(dx, dy) / radius;
+    if ((id >> 8) % 3 != 0 && d < 1.25f) {
+      float bowl = 1 - SmoothStep(0.75f, 0.95f, d);
+      float side = (dx + dy) / (radius * 1.4f); // > 0 on the lower right, which faces the light
+      float rim = SmoothStep(0.8f, 0.95f, d) * (1 - SmoothStep(1.0f, 1.25f, d));
+      c = Scale(c, 1 + bowl * (-0.22f + 0.3f * side) + rim * (0.16f - 0.1f * side));
+    }
+    c = Scale(c, 1 + 0.05f * Noise(x * 0.5f, y * 1.0f, s.seed + 6));
   } else {
-    // Fine veins through polished slate.
-    float vein = std::pow(Ridged(x * 0.05f, y * 0.1f, s.seed + 4, 4), 8.0f);
-    c = Mix(c, s.light, Clamp01(vein * 0.6f));
+    // Polished slate with pale veins.
+    float vein = std::pow(Ridged(x * 0.035f, y * 0.07f, s.seed + 4, 4), 5.0f);
+    c = Mix(c, Rgb(150, 140, 128), Clamp01(vein * 0.7f));
   }
   c = Scale(c, 0.62f + 0.55f * diffuse);
-  c = Mix(c, Rgb(255, 250, 240), Clamp01(specular * (moon ? 0.15f : 0.45f)));
+  c = Mix(c, Rgb(255, 250, 240), Clamp01(specular * (moon ? 0.15f : 0.6f)));
   return c;
 }
 
@@ -208,8 +216,8 @@ Bitmap PaintSelected() {
       FaceCoords(x + 0.5f, y + 0.5f, u, v);
       EdgeDistances e = Edges(Clamp01(u), Clamp01(v));
       float d = e.Min();
-      float rim = SmoothStep(3.2f, 1.2f, d);
-      float glow = std::exp(-d / 2.6f) * 0.9f;
+      float rim = SmoothStep(3.0f, 1.4f, d);
+      float glow = d < 6.0f ? 0.7f * (1 - d / 6.0f) : 0.0f;
       float a = std::max(rim, glow);
       if (a < 0.02f) continue;
       Color c = Mix(Rgb(255, 190, 70), Rgb(255, 250, 215), rim);
