@@ -1,5 +1,5 @@
-#include "CTestClock.h"
 #include "platform/Clock.h"
+#include "CTestClock.h"
 
 #include <gtest/gtest.h>
 
