@@ -1,0 +1,137 @@
+#include "CTempFolder.h"
+#include "platform/CDirectGraphics8.h"
+#include "platform/CDisplayWindow.h"
+#include "platform/CFont.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+class FontTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    window.reset(CDisplayWindow::OpenHeadless());
+    ASSERT_TRUE(window);
+    graphics.reset(new CDirectGraphics8(window.get()));
+    ASSERT_TRUE(graphics->CreateFullScreenDisplayMode(false, 800, 600, D3DFMT_A8R8G8B8));
+    font.reset(new CFont(graphics.get(), 24));
+    ASSERT_TRUE(font->IsLoaded());
+    graphics->BeginFrame();
+    graphics->ClearScreen(0, 0, 0, 255);
+  }
+  void TearDown() override {
+    // Every run leaves its last frame beside the test binary for a person to look at.
+    if (graphics) graphics->SaveFrame((std::string(TESTS_BINARY_DIR "/") + PngName() + ".png").c_str());
+  }
+  static std::string PngName() {
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(info->test_suite_name()) + "." + info->name();
+  }
+
+  // The lit pixels' bounding box, or an empty box (right < left) when nothing is lit.
+  RECT LitArea() {
+    RECT box{800, 600, -1, -1};
+    std::vector<uint32_t> frame;
+    graphics->ReadFrame(frame);
+    for (int y = 0; y < 600; ++y) {
+      for (int x = 0; x < 800; ++x) {
+        if (!frame[static_cast<size_t>(y) * 800 + x]) continue;
+        box.left = std::min(box.left, x);
+        box.top = std::min(box.top, y);
+        box.right = std::max(box.right, x);
+        box.bottom = std::max(box.bottom, y);
+      }
+    }
+    return box;
+  }
+
+  CTempFolder folder;
+  std::unique_ptr<CDisplayWindow> window;
+  std::unique_ptr<CDirectGraphics8> graphics;
+  std::unique_ptr<CFont> font;
+};
+
+TEST_F(FontTest, TheCalligraphicFaceIsFound) { EXPECT_NE(font->FaceFile().find("Z003"), std::string::npos); }
+
+TEST_F(FontTest, TextIsDrawnFromTheTopLeftOfItsRectangleInItsColour) {
+  RECT rect{100, 100, 700, 200};
+  int height = font->DrawTextA("Ravelmark awaits", -1, &rect, 0, D3DCOLOR_ARGB(255, 255, 255, 0));
+  EXPECT_GE(height, 20);
+  EXPECT_LE(height, 40);
+  RECT lit = LitArea();
+  EXPECT_GE(lit.left, 100);
+  EXPECT_LE(lit.left, 110);
+  EXPECT_GE(lit.top, 100);
+  EXPECT_LE(lit.top, 112);
+  EXPECT_GT(lit.right, 250); // a string of this length is wide
+  EXPECT_LT(lit.bottom, 100 + height);
+  // Yellow: some pixel is full yellow, and none has any blue.
+  std::vector<uint32_t> frame;
+  graphics->ReadFrame(frame);
+  bool fullYellow = false;
+  for (uint32_t p : frame) {
+    EXPECT_EQ(p & 0xFF, 0u);
+    if (p == 0xFFFF00u) fullYellow = true;
+  }
+  EXPECT_TRUE(fullYellow);
+}
+
+TEST_F(FontTest, TextIsClippedAtTheRectanglesEdges) {
+  RECT narrow{100, 100, 140, 200};
+  font->DrawTextA("Champion of the Board", -1, &narrow, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
+  RECT lit = LitArea();
+  EXPECT_GE(lit.left, 100);
+  EXPECT_EQ(lit.right, 139);
+
+  graphics->ClearScreen(0, 0, 0, 255);
+  RECT shallow{100, 300, 700, 310};
+  font->DrawTextA("Champion of the Board", -1, &shallow, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
+  lit = LitArea();
+  EXPECT_GE(lit.top, 300);
+  EXPECT_LE(lit.bottom, 309);
+
+  graphics->ClearScreen(0, 0, 0, 255);
+  RECT empty{100, 100, 100, 200};
+  EXPECT_EQ(font->DrawTextA("Nothing", -1, &empty, 0, D3DCOLOR_ARGB(255, 255, 255, 255)), 0);
+  EXPECT_LT(LitArea().right, LitArea().left);
+}
+
+TEST_F(FontTest, CountLimitsTheTextAndRenderedStringsAreKept) {
+  RECT rect{10, 10, 790, 60};
+  font->DrawTextA("FPS: 60", -1, &rect, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
+  int wide = LitArea().right;
+  graphics->ClearScreen(0, 0, 0, 255);
+  font->DrawTextA("FPS: 60", 3, &rect, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
+  EXPECT_LT(LitArea().right, wide);
+  EXPECT_EQ(font->CachedStrings(), 2);
+  for (int frame = 0; frame < 10; ++frame)
+    font->DrawTextA("FPS: 60", -1, &rect, 0, 0xFFFFFFFF);
+  EXPECT_EQ(font->CachedStrings(), 2);
+  for (int i = 0; i < 1000; ++i)
+    font->DrawTextA(std::to_string(i).c_str(), -1, &rect, 0, 0xFFFFFFFF);
+  EXPECT_LE(font->CachedStrings(), 256);
+  EXPECT_EQ(font->DrawTextA(nullptr, -1, &rect, 0, 0xFFFFFFFF), 0);
+  EXPECT_EQ(font->DrawTextA("x", -1, nullptr, 0, 0xFFFFFFFF), 0);
+  EXPECT_EQ(font->DrawTextA("", -1, &rect, 0, 0xFFFFFFFF), 0);
+}
+
+TEST_F(FontTest, ASampleOfTheGamesText) {
+  graphics->ClearScreen(20, 24, 40, 255);
+  const char *lines[] = {"White's turn", "Black has won the match!", "Enter a name: Player1_", "FPS: 143",
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789"};
+  int y = 20;
+  for (const char *line : lines) {
+    RECT rect{20, y, 780, y + 40};
+    font->DrawTextA(line, -1, &rect, 0,
+                    y % 80 ? D3DCOLOR_ARGB(255, 255, 255, 0) : D3DCOLOR_ARGB(255, 255, 255, 255));
+    y += 30;
+  }
+  RECT clipped{20, y, 120, y + 40};
+  font->DrawTextA("Clipped at 100 pixels", -1, &clipped, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
+  SUCCEED();
+}
+
+} // namespace
