@@ -97,12 +97,11 @@ TEST_F(HumanPlayer, HitTestIsStrictAndTheLastOverlappingSquareWins) {
     int32_t dx, dy;
     const char *expected; // "" for no square
   };
+  // The edges of a box are outside it; where the boxes of e2 and of d2 (next column) or e1 (next
+  // row) overlap, the later square wins.
   const Case cases[] = {
-      {48, 22, "e2"}, {7, 22, "e2"},  {6, 22, ""}, // the edges of a box are outside it
-      {48, 6, ""},    {89, 22, "e2"}, {90, 22, ""},   {48, 38, "e2"},
-      {48, 39, ""},   {48, 7, "e2"},  {60, 10, "d2"}, // e2's box and d2's (next column) overlap: the later
-                                                      // one wins
-      {60, 30, "e1"}, // e2's box and e1's (next row) overlap: the later one wins
+      {48, 22, "e2"}, {7, 22, "e2"}, {6, 22, ""},   {48, 6, ""},    {89, 22, "e2"}, {90, 22, ""},
+      {48, 38, "e2"}, {48, 39, ""},  {48, 7, "e2"}, {60, 10, "d2"}, {60, 30, "e1"},
   };
   for (const Case &c : cases) {
     int32_t row = kNoSquare, column = kNoSquare;
