@@ -45,6 +45,34 @@ int TextureSide(float from, float to) {
 // works in 32-bit integers.
 constexpr float kFarAway = 16384.0f;
 
+// Along one axis of a stretched picture: the texels [first, last) that the display's span [0, size)
+// shows, with one more on each side so that filtering at the cut sees the same neighbours, and the
+// display span [from, to) those texels cover. `start` and `length` are the picture's on the display;
+// `mirrored` when it is drawn flipped along this axis. False when none of it shows.
+struct SVisibleSpan {
+  int first, last;
+  double from, to;
+};
+
+bool VisibleSpan(double start, double length, int texels, double size, bool mirrored, SVisibleSpan &span) {
+  const double perTexel = length / texels;
+  double low = -start / perTexel, high = (size - start) / perTexel;
+  if (mirrored) {
+    double mirroredLow = texels - high, mirroredHigh = texels - low;
+    low = mirroredLow;
+    high = mirroredHigh;
+  }
+  low = std::max(low, -2.0);
+  high = std::min(high, texels + 2.0);
+  span.first = std::max(0, static_cast<int>(std::floor(low)) - 1);
+  span.last = std::min(texels, static_cast<int>(std::ceil(high)) + 1);
+  if (span.last <= span.first) return false;
+  const int before = mirrored ? texels - span.last : span.first;
+  span.from = start + before * perTexel;
+  span.to = span.from + (span.last - span.first) * perTexel;
+  return true;
+}
+
 // The sprite's texture with the tint applied, made again only when the tint has changed since.
 SDL_Texture *TintedTexture(SDL_Renderer *renderer, SSpriteTexture *texture, Uint8 red, Uint8 green,
                            Uint8 blue, Uint8 alpha) {
@@ -55,7 +83,10 @@ SDL_Texture *TintedTexture(SDL_Renderer *renderer, SSpriteTexture *texture, Uint
     texture->tinted = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                         texture->width, texture->height);
     if (!texture->tinted) return nullptr;
-    SDL_SetTextureScaleMode(texture->tinted, SDL_ScaleModeNearest);
+    // Stretched like the picture it copies.
+    SDL_ScaleMode mode = SDL_ScaleModeLinear;
+    SDL_GetTextureScaleMode(texture->texture, &mode);
+    SDL_SetTextureScaleMode(texture->tinted, mode);
   }
   void *from = nullptr, *to = nullptr;
   int fromPitch = 0, toPitch = 0;
@@ -238,7 +269,7 @@ CSprite *CDirectGraphics8::CreateSprite(float left, float top, float right, floa
   if (loaded) {
     // A renderer that filters when it scales must not blend the black behind transparent pixels into
     // the picture's edges.
-    if (!device->headless) BleedTransparentEdges(pixels, w, h);
+    BleedTransparentEdges(pixels, w, h);
     // Software textures are kept writable, so that their tinted copies can be made from them.
     texture =
         SDL_CreateTexture(device->renderer, SDL_PIXELFORMAT_ARGB8888,
@@ -252,7 +283,9 @@ CSprite *CDirectGraphics8::CreateSprite(float left, float top, float right, floa
     log->Write("FAIL TO LOAD TEXTURE");
     return sprite;
   }
-  SDL_SetTextureScaleMode(texture, device->headless ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  // Stretched pictures are filtered smoothly, on the screen and headless alike, so that a saved frame
+  // shows what the player sees. A picture drawn at its own size is copied pixel for pixel either way.
+  SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
 
   SSpriteTexture *made = new SSpriteTexture;
   made->texture = texture;
@@ -353,6 +386,19 @@ bool CDirectGraphics8::DrawSprite(CSprite *sprite) {
     source.h = std::max(1, static_cast<int>(std::ceil(v1 * texture->height)) - source.y);
     rect = SDL_FRect{static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1 - x0),
                      static_cast<float>(y1 - y0)};
+  } else if (device->software && (rect.w != texture->width || rect.h != texture->height) &&
+             (rect.x < 0 || rect.y < 0 || rect.x + rect.w > width || rect.y + rect.h > height)) {
+    // The software renderer stretches the whole picture before it cuts away what lies off the
+    // display: a layer stretched far beyond the display (drifting clouds or water) would cost many
+    // times the pixels that show. Only the texels that show are handed over, with the part of the
+    // display they cover, which gives the same pixels.
+    SVisibleSpan across, down;
+    if (!VisibleSpan(rect.x, rect.w, texture->width, width, flipAcross, across) ||
+        !VisibleSpan(rect.y, rect.h, texture->height, height, flipDown, down))
+      return true;
+    source = SDL_Rect{across.first, down.first, across.last - across.first, down.last - down.first};
+    rect = SDL_FRect{static_cast<float>(across.from), static_cast<float>(down.from),
+                     static_cast<float>(across.to - across.from), static_cast<float>(down.to - down.from)};
   }
   SDL_Texture *picture = texture->texture;
   bool tinted = sprite->red != 255 || sprite->green != 255 || sprite->blue != 255 || sprite->alpha != 255;

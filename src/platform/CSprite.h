@@ -1,8 +1,8 @@
 // One picture on the display: a bitmap stretched over a rectangle of display pixels, made and drawn
 // by CDirectGraphics8. A sprite can be moved, stretched, tinted, faded and flipped upside down. Its
 // texture is made once, at the size of the rectangle it was created with; later changes of the
-// rectangle stretch that texture. A sprite without a texture (no file given, or a file that would
-// not load) draws as a rectangle filled with its tint.
+// rectangle stretch that texture, filtered smoothly (bilinear). A sprite without a texture (no file
+// given, or a file that would not load) draws as a rectangle filled with its tint.
 //
 // Whoever creates a sprite deletes it. A sprite may outlive its graphics device; it then keeps its
 // rectangle but draws nothing.

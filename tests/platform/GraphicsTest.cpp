@@ -203,6 +203,82 @@ TEST_F(GraphicsTest, MoveToKeepsTheSizeAndOffsetEdgesStretches) {
   EXPECT_EQ(Pixel(455, 326), 0u);
 }
 
+TEST_F(GraphicsTest, StretchedPicturesAreFilteredSmoothlyWithoutDarkEdgesFadedOrNot) {
+  // Red beside green, stretched ten times: the colours run into each other, plain or faded.
+  WriteBmp("pair.bmp", 2, 1, {0xFF0000, 0x00FF00});
+  for (int alpha : {255, 150}) {
+    SCOPED_TRACE(alpha);
+    graphics->ClearScreen(0, 0, 0, 255);
+    auto sprite = Sprite(0, 0, 2, 1, "pair.bmp", 255, 255, 255, alpha);
+    sprite->OffsetEdges(0, 0, 18, 9);
+    graphics->DrawSprite(sprite.get());
+    EXPECT_NEAR(Red(Pixel(1, 5)), alpha, 1);
+    EXPECT_EQ(Green(Pixel(1, 5)), 0);
+    EXPECT_NEAR(Green(Pixel(18, 5)), alpha, 1);
+    EXPECT_EQ(Red(Pixel(18, 5)), 0);
+    uint32_t middle = Pixel(10, 5);
+    EXPECT_GT(Red(middle), alpha / 4);
+    EXPECT_GT(Green(middle), alpha / 4);
+  }
+
+  // White beside a transparent pixel, over grey: the edge fades from white to the grey beneath, never
+  // through the black that stands for transparency.
+  WriteBmp("edge.bmp", 2, 1, {0xFFFFFF, 0x000000});
+  for (int alpha : {255, 150}) {
+    SCOPED_TRACE(alpha);
+    graphics->ClearScreen(128, 128, 128, 255);
+    auto sprite = Sprite(0, 0, 2, 1, "edge.bmp", 255, 255, 255, alpha);
+    sprite->OffsetEdges(0, 0, 18, 9);
+    graphics->DrawSprite(sprite.get());
+    for (int x = 0; x < 20; ++x)
+      EXPECT_GE(Red(Pixel(x, 5)), 127) << x;
+    EXPECT_GT(Red(Pixel(1, 5)), 128 + (255 - 128) * alpha / 255 - 3);
+    EXPECT_EQ(Pixel(19, 5), 0x808080u);
+  }
+}
+
+TEST_F(GraphicsTest, AStretchedPictureReachingOffTheDisplayShowsTheSamePixelsWhereverItIsCut) {
+  // A picture of many colours, some transparent, stretched ten times: drawn whole on the display,
+  // and moved up and left by whole texels so that much of it lies off the display, the part still
+  // showing is the same (but for the filter's rounding), upright or flipped, plain or faded.
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x)
+      pixels.push_back((x * 37 + y * 11) % 7 == 0 ? 0u : uint32_t(x * 6) << 16 | uint32_t(y * 8) << 8 | 0x40);
+  }
+  WriteBmp("many.bmp", 40, 30, pixels);
+  for (bool upright : {true, false}) {
+    for (int alpha : {255, 150}) {
+      SCOPED_TRACE(::testing::Message() << "upright " << upright << ", alpha " << alpha);
+      auto sprite = Sprite(0, 0, 40, 30, "many.bmp", 255, 255, 255, alpha);
+      sprite->SetUpright(upright);
+      sprite->OffsetEdges(0, 0, 360, 270);
+      sprite->MoveTo(300, 200);
+      graphics->ClearScreen(0, 0, 90, 255);
+      graphics->DrawSprite(sprite.get());
+      std::vector<uint32_t> whole;
+      ASSERT_TRUE(graphics->ReadFrame(whole));
+      sprite->MoveTo(-200, -150);
+      graphics->ClearScreen(0, 0, 90, 255);
+      graphics->DrawSprite(sprite.get());
+      std::vector<uint32_t> cut;
+      ASSERT_TRUE(graphics->ReadFrame(cut));
+      int differing = 0;
+      for (int y = 0; y < 250; ++y) {
+        for (int x = 0; x < 200; ++x) {
+          uint32_t a = whole[static_cast<size_t>(y + 350) * 800 + x + 500],
+                   b = cut[static_cast<size_t>(y) * 800 + x];
+          if (std::abs(Red(a) - Red(b)) > 4 || std::abs(Green(a) - Green(b)) > 4 ||
+              std::abs(Blue(a) - Blue(b)) > 4)
+            ++differing;
+        }
+      }
+      EXPECT_EQ(differing, 0);
+      EXPECT_EQ(cut[static_cast<size_t>(260) * 800 + 210], 0x00005Au); // beyond the picture
+    }
+  }
+}
+
 TEST_F(GraphicsTest, MissingOrDamagedBitmapGivesAnUntexturedSpriteFilledWithItsTint) {
   WriteBytes("damaged.bmp", {'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13});
   // A header that claims a picture of 2 billion by 2 billion pixels.
