@@ -9,7 +9,9 @@
 #include "platform/CDisplayWindow.h"
 #include "platform/CMouse.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
 
