@@ -1,5 +1,6 @@
 #include "players/EngineCommand.h"
 
+#include "match/CSavedGame.h"
 #include "platform/Clock.h"
 #include "players/BenchmarkPositions.h"
 #include "players/CComputerPlayer.h"
@@ -14,7 +15,8 @@
 namespace {
 
 constexpr const char *kUsage =
-    "usage: ravelmark-engine bestmove \"FEN\" DEPTH | perft \"FEN\" DEPTH | bench [DEPTH]";
+    "usage: ravelmark-engine bestmove \"FEN\" DEPTH | bestmove --save FILE DEPTH | perft \"FEN\" DEPTH | "
+    "bench [DEPTH]";
 constexpr int kDefaultBenchDepth = 6;
 
 int Fail(std::ostream &err, const std::string &why) {
@@ -75,11 +77,37 @@ std::string MoveName(bool found, int32_t fromRow, int32_t fromCol, int32_t toRow
   return found ? SquareName(fromRow, fromCol) + SquareName(toRow, toCol) : "none";
 }
 
+// Reads the saved-game file and depth arguments of "bestmove --save FILE DEPTH": the saved position
+// with the saved side to move.
+bool ReadSavedGameAndDepth(const std::vector<std::string> &args, CChessBoard &board, Side &side, int &depth,
+                           std::ostream &err, int &status) {
+  if (args.size() != 4) {
+    status = Fail(err, "bestmove --save takes two arguments, a saved-game file and a depth");
+    return false;
+  }
+  CSavedGame game;
+  std::string why;
+  if (!CSavedGame::ReadFile(args[2], game, &why)) {
+    status = Fail(err, "saved game '" + args[2] + "' cannot be used: " + why);
+    return false;
+  }
+  if (!ParseDepth(args[3], 1, kEngineMaxSearchDepth, depth)) {
+    status = Fail(err, DepthError(args[3], 1, kEngineMaxSearchDepth));
+    return false;
+  }
+  game.PlaceOnto(board);
+  side = game.turn == 0 ? White : Black;
+  return true;
+}
+
 int BestMove(const std::vector<std::string> &args, std::ostream &out, std::ostream &err) {
   CChessBoard board;
   Side side;
   int depth, status;
-  if (!ReadPositionAndDepth(args, kEngineMaxSearchDepth, board, side, depth, err, status)) return status;
+  const bool fromSave = args.size() > 1 && args[1] == "--save";
+  if (fromSave ? !ReadSavedGameAndDepth(args, board, side, depth, err, status)
+               : !ReadPositionAndDepth(args, kEngineMaxSearchDepth, board, side, depth, err, status))
+    return status;
 
   // The computer playing the side to move, past its opening move.
   CComputerPlayer computer(side, side == White ? kTowardRow0 : kTowardRow7, "Engine", Champion);

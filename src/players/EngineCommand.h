@@ -5,6 +5,9 @@
 //   bestmove "FEN" DEPTH   the computer's move for the side to move, searched DEPTH plies:
 //                          "bestmove e7e5" (or "bestmove none"), then
 //                          "info depth D score S nodes N time MS"
+//   bestmove --save FILE DEPTH
+//                          the same for the position of a saved game, for its side to move; a file
+//                          the saved-game loader refuses is a wrong argument (the line says why)
 //   perft "FEN" DEPTH      "nodes N": the legal move sequences of DEPTH moves
 //   bench [DEPTH]          the benchmark positions searched at DEPTH (6 when left out), a line each,
 //                          then "bench: N nodes T ms P nps"

@@ -1,5 +1,10 @@
 #include "players/EngineCommand.h"
+#include "CTempFolder.h"
+#include "TestFiles.h"
+#include "match/CSavedGame.h"
 #include "players/BenchmarkPositions.h"
+#include "players/CPlayer.h"
+#include "rules/CChessBoard.h"
 #include "rules/Fen.h"
 
 #include <gtest/gtest.h>
@@ -119,6 +124,71 @@ TEST(EngineCommand, BestMovePrintsTheComputersChoiceAndItsSearch) {
   }
   // The value of the top node: mate delivered on the last ply counts the mate bonus.
   EXPECT_NE(RunTool({"bestmove", cases[0].fen, "1"}).out.find(" score 100550 "), std::string::npos);
+}
+
+// Writes the position as a saved game with the given side to move; the FEN's own side is ignored.
+void WriteSavedGame(const std::string &file, const char *fen, uint8_t turn) {
+  CChessBoard board;
+  Side ignored;
+  ASSERT_TRUE(ParseFen(fen, board, ignored)) << fen;
+  WriteBytes(file,
+             CSavedGame::FromMatch(board, "Sir Perrin", Human, "Talvine", Champion, 0, 2, turn).ToBytes());
+}
+
+TEST(EngineCommand, BestMoveReadsASavedGameForItsSideToMove) {
+  CTempFolder folder;
+  // One position, each side with a mate in one along its back rank: the saved turn decides.
+  const struct {
+    const char *file;
+    const char *fen;
+    uint8_t turn;
+    const char *move;
+  } cases[] = {
+      {"white", "3r2k1/5ppp/8/8/8/8/5PPP/3R2K1 w - - 0 1", 0, "d1d8"},
+      {"black", "3r2k1/5ppp/8/8/8/8/5PPP/3R2K1 b - - 0 1", 1, "d8d1"},
+  };
+  for (const auto &c : cases) {
+    WriteSavedGame(c.file, c.fen, c.turn);
+    const Output output = RunTool({"bestmove", "--save", c.file, "3"});
+    EXPECT_EQ(output.status, 0) << c.file;
+    EXPECT_EQ(output.err, "") << c.file;
+    const std::vector<std::string> lines = Lines(output.out);
+    ASSERT_EQ(lines.size(), 2u) << output.out;
+    EXPECT_EQ(lines[0], std::string("bestmove ") + c.move);
+    EXPECT_TRUE(Fits(lines[1], "info depth 3 score # nodes # time #")) << lines[1];
+    // The same search as for the position given as FEN.
+    const std::vector<std::string> fromFen = Lines(RunTool({"bestmove", c.fen, "3"}).out);
+    ASSERT_EQ(fromFen.size(), 2u);
+    EXPECT_EQ(fromFen[0], lines[0]);
+    EXPECT_EQ(fromFen[1].substr(0, fromFen[1].find(" time ")), lines[1].substr(0, lines[1].find(" time ")));
+  }
+}
+
+TEST(EngineCommand, SavedGameThatTheLoaderRefusesIsAWrongArgument) {
+  CTempFolder folder;
+  WriteBytes("short", std::vector<uint8_t>(77, 0));
+  WriteSavedGame("kingless", "8/8/8/8/8/8/8/K7 w - - 0 1", 0);
+  WriteSavedGame("good", kStartFen, 0);
+  const struct {
+    std::vector<std::string> args;
+    const char *mentions;
+  } cases[] = {
+      {{"bestmove", "--save", "short", "2"}, "too short"},
+      {{"bestmove", "--save", "kingless", "2"}, "Black has no king"},
+      {{"bestmove", "--save", "missing", "2"}, "no such saved game"},
+      {{"bestmove", "--save", ".", "2"}, "not a saved-game file"},
+      {{"bestmove", "--save", "good", "0"}, "depth '0'"},
+      {{"bestmove", "--save", "good"}, "two arguments"},
+      {{"bestmove", "--save", "good", "2", "3"}, "two arguments"},
+  };
+  for (const auto &c : cases) {
+    const Output output = RunTool(c.args);
+    EXPECT_EQ(output.status, kEngineUsageError) << c.mentions;
+    EXPECT_EQ(output.out, "") << c.mentions;
+    EXPECT_NE(output.err.find(c.mentions), std::string::npos) << output.err;
+    ASSERT_FALSE(output.err.empty());
+    EXPECT_EQ(output.err.find('\n'), output.err.size() - 1) << "one line: " << output.err;
+  }
 }
 
 TEST(EngineCommand, PerftCountsLegalMoveSequences) {
