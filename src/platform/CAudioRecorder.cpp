@@ -30,13 +30,13 @@ void *CAudioRecorder::LoadSound(const char *file, const std::vector<uint8_t> &wa
   // The WAV is decoded for real, so that a damaged file is refused here as the mixer would refuse it.
   SDL_RWops *stream = SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size()));
   if (!stream) return nullptr;
-  SDL_AudioSpec spec;
+  SDL_AudioSpec wavFormat;
   Uint8 *samples = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(stream, 1, &spec, &samples, &length)) return nullptr;
+  if (!SDL_LoadWAV_RW(stream, 1, &wavFormat, &samples, &length)) return nullptr;
   SDL_FreeWAV(samples);
   uint64_t bytesPerSecond =
-      static_cast<uint64_t>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
+      static_cast<uint64_t>(wavFormat.freq) * wavFormat.channels * (SDL_AUDIO_BITSIZE(wavFormat.format) / 8);
   uint32_t lengthMs = bytesPerSecond ? static_cast<uint32_t>(length * 1000ull / bytesPerSecond) : 0;
   SSound *sound = new SSound{file ? file : "", lengthMs};
   sounds.push_back(sound);

@@ -1,6 +1,7 @@
 #include "CTestClock.h"
 #include "LiteralSearch.h"
 #include "TestPositions.h"
+#include "platform/CInputSource.h"
 #include "platform/CMouse.h"
 #include "players/CComputerPlayer.h"
 #include "rules/CPiece.h"
@@ -14,11 +15,11 @@
 
 namespace {
 
-// The computer never reads the mouse; GetMove only needs one to pass (the real mouse needs input
-// devices, so none is made here).
+// The computer never reads the mouse; GetMove only needs one to pass.
 CMouse &NoMouse() {
-  alignas(CMouse) static unsigned char storage[sizeof(CMouse)] = {};
-  return *reinterpret_cast<CMouse *>(storage);
+  static CInputSource source;
+  static CMouse mouse(&source, 800, 600);
+  return mouse;
 }
 
 class ComputerPlayer : public ::testing::Test {

@@ -51,10 +51,10 @@ Canvas BevelledPanel(const Canvas &mask, const Surface &surface, const Bevel &be
       float lambert = Dot(n, kLight);
       float diffuse = Clamp01((lambert + 0.25f) / 1.25f);
       Vec3 half = Normalize(Vec3{kLight.x, kLight.y, kLight.z + 1});
-      float spec = std::pow(std::max(0.0f, Dot(n, half)), bevel.shininess) * bevel.specular;
+      float highlight = std::pow(std::max(0.0f, Dot(n, half)), bevel.shininess) * bevel.specular;
       Color c = surface(x + 0.5f, y + 0.5f);
       c = Scale(c, 0.45f + 0.8f * diffuse);
-      c = Mix(c, Rgb(255, 255, 255), Clamp01(spec));
+      c = Mix(c, Rgb(255, 255, 255), Clamp01(highlight));
       c.a = a;
       out.Set(x, y, c);
     }

@@ -382,7 +382,7 @@ Color Shade(const Sample &s, const Material &m, float x, float y, uint32_t seed)
   Color ambient = Mix(m.groundLight, m.skyLight, up);
   Vec3 half = Normalize(Vec3{kLight.x + view.x, kLight.y + view.y, kLight.z + view.z});
   float nh = std::max(0.0f, Dot(n, half));
-  float spec = std::pow(nh, m.shininess), sheen = std::pow(nh, 6.0f);
+  float highlight = std::pow(nh, m.shininess), sheen = std::pow(nh, 6.0f);
   float rim = std::pow(1 - Clamp01(n.z), 2.5f);
   float ground = 0.62f + 0.38f * SmoothStep(0.0f, 7.0f, s.height);
 
@@ -398,9 +398,9 @@ Color Shade(const Sample &s, const Material &m, float x, float y, uint32_t seed)
           albedo.b * (ambient.b * 0.5f + lightK * 0.66f), 1};
   c = Scale(c, ground);
   float specK = s.part == kMane ? 0.5f : 1.0f;
-  c.r += (m.specular.r * spec + m.sheen.r * sheen * 0.5f) * specK + m.rim.r * rim;
-  c.g += (m.specular.g * spec + m.sheen.g * sheen * 0.5f) * specK + m.rim.g * rim;
-  c.b += (m.specular.b * spec + m.sheen.b * sheen * 0.5f) * specK + m.rim.b * rim;
+  c.r += (m.specular.r * highlight + m.sheen.r * sheen * 0.5f) * specK + m.rim.r * rim;
+  c.g += (m.specular.g * highlight + m.sheen.g * sheen * 0.5f) * specK + m.rim.g * rim;
+  c.b += (m.specular.b * highlight + m.sheen.b * sheen * 0.5f) * specK + m.rim.b * rim;
   if (s.part == kSlit || s.part == kEye) {
     bool dark = &m == &kDarkStone;
     c = dark ? Mix(Rgb(8, 9, 12), c, 0.15f) : Mix(Rgb(70, 46, 30), c, 0.25f);
