@@ -10,12 +10,22 @@ int SquareScreenX(int row, int column) { return 45 + 45 * row + 47 * column; }
 int SquareScreenY(int row, int column) { return 292 + 22 * row - 23 * column; }
 
 void DrawSprite(Canvas &target, const Bitmap &picture, float left, float top, float width, float height,
-                int alpha) {
+                int alpha, bool smooth) {
   const float a = alpha / 255.0f;
   int x0 = std::max(0, int(std::ceil(left - 0.5f))),
       x1 = std::min(target.Width(), int(std::ceil(left + width - 0.5f)));
   int y0 = std::max(0, int(std::ceil(top - 0.5f))),
       y1 = std::min(target.Height(), int(std::ceil(top + height - 0.5f)));
+  if (smooth && (width != float(picture.Width()) || height != float(picture.Height()))) {
+    const Canvas texels = picture.ToCanvas();
+    const float su = picture.Width() / width, sv = picture.Height() / height;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) {
+        Color c = texels.Sample((x + 0.5f - left) * su, (y + 0.5f - top) * sv);
+        if (c.a > 0) target.Blend(x, y, Color{c.r, c.g, c.b, 1}, a * c.a);
+      }
+    return;
+  }
   for (int y = y0; y < y1; ++y) {
     int v = std::min(picture.Height() - 1, int((y + 0.5f - top) * picture.Height() / height));
     if (v < 0) continue;
@@ -59,7 +69,7 @@ int StartingKind(int row, int column) {
 Canvas ComposeBoard(const PictureLookup &lookup, const BoardView &view) {
   Canvas frame(800, 600, Color{0, 0, 0, 1});
   auto draw = [&](const art::ArtFile &file, float x, float y, float w, float h, int alpha) {
-    if (const Bitmap *b = lookup(file.path)) DrawSprite(frame, *b, x, y, w, h, alpha);
+    if (const Bitmap *b = lookup(file.path)) DrawSprite(frame, *b, x, y, w, h, alpha, view.smooth);
   };
   const Layout layout = LayoutOf(view.arena);
 

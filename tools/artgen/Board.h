@@ -19,6 +19,7 @@ struct BoardView {
   float cloudOffset = 900; // pixels the clouds have drifted (0 to 2000)
   float waterAcross = 400; // pixels the water has drifted left
   float waterDown = 480;   // pixels the water has drifted down
+  bool smooth = false;     // stretched layers filtered smoothly, as on screen (see DrawSprite)
 };
 
 using PictureLookup = std::function<const Bitmap *(const std::string &path)>;
@@ -30,9 +31,11 @@ Canvas ComposeBoard(const PictureLookup &lookup, const BoardView &view);
 int SquareScreenX(int row, int column);
 int SquareScreenY(int row, int column);
 
-// Draws a picture stretched over (left, top, width, height), nearest texel, with its colour key
-// and an overall alpha (0..255), as the game's sprites are drawn.
+// Draws a picture stretched over (left, top, width, height) with its colour key and an overall
+// alpha (0..255), as the game's sprites are drawn: nearest texel, or with `smooth` a stretched
+// picture filtered bilinearly as the game's renderer does (transparent texels blend in as
+// nothing, never as black).
 void DrawSprite(Canvas &target, const Bitmap &picture, float left, float top, float width, float height,
-                int alpha);
+                int alpha, bool smooth = false);
 
 } // namespace artgen

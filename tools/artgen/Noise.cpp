@@ -1,6 +1,8 @@
 #include "Noise.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace artgen {
 
@@ -133,6 +135,91 @@ void NearestFeature(float x, float y, uint32_t seed, float &fx, float &fy, uint3
         id = Hash(h, 17u);
       }
     }
+}
+
+namespace {
+
+// The blue-noise tile, ranked once by void and cluster. A sparse random pattern is first relaxed,
+// moving its tightest cluster into its largest void until that changes nothing. Its points are
+// then ranked from the top down by taking out the tightest cluster each time, and the empty cells
+// from there up by filling the largest void each time. Clusters and voids are measured by a
+// gaussian energy on the wrapped tile.
+struct BlueNoiseTile {
+  static constexpr int kSide = 64, kCells = kSide * kSide;
+  std::vector<float> threshold;
+
+  BlueNoiseTile() : threshold(kCells) {
+    std::vector<double> kernel(kCells);
+    const double sigma = 1.5;
+    for (int dy = 0; dy < kSide; ++dy)
+      for (int dx = 0; dx < kSide; ++dx) {
+        int wx = std::min(dx, kSide - dx), wy = std::min(dy, kSide - dy);
+        kernel[size_t(dy * kSide + dx)] = std::exp(-(wx * wx + wy * wy) / (2 * sigma * sigma));
+      }
+    std::vector<char> on(kCells, 0);
+    std::vector<double> energy(kCells, 0.0);
+    auto toggle = [&](int cell, bool set, std::vector<char> &pattern, std::vector<double> &field) {
+      pattern[size_t(cell)] = set;
+      const int cx = cell % kSide, cy = cell / kSide;
+      const double sign = set ? 1.0 : -1.0;
+      for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+          field[size_t(y * kSide + x)] +=
+              sign * kernel[size_t(((y - cy + kSide) % kSide) * kSide + (x - cx + kSide) % kSide)];
+    };
+    // The tightest cluster: the set cell with the most energy; the largest void: the empty cell
+    // with the least. Ties go to the first cell, so the tile is the same on every run.
+    auto extreme = [&](const std::vector<char> &pattern, const std::vector<double> &field, bool cluster) {
+      int best = -1;
+      for (int c = 0; c < kCells; ++c) {
+        if (pattern[size_t(c)] != cluster) continue;
+        if (best < 0 ||
+            (cluster ? field[size_t(c)] > field[size_t(best)] : field[size_t(c)] < field[size_t(best)]))
+          best = c;
+      }
+      return best;
+    };
+
+    Rng rng(0xB10E5EEDull);
+    int ones = 0;
+    while (ones < kCells / 10) {
+      int cell = int(rng.Next() % kCells);
+      if (on[size_t(cell)]) continue;
+      toggle(cell, true, on, energy);
+      ++ones;
+    }
+    for (int guard = 0; guard < kCells; ++guard) {
+      int cluster = extreme(on, energy, true);
+      toggle(cluster, false, on, energy);
+      int gap = extreme(on, energy, false);
+      toggle(gap, true, on, energy);
+      if (gap == cluster) break;
+    }
+
+    std::vector<int> rank(kCells, 0);
+    std::vector<char> pattern = on;
+    std::vector<double> field = energy;
+    for (int r = ones - 1; r >= 0; --r) {
+      int cluster = extreme(pattern, field, true);
+      toggle(cluster, false, pattern, field);
+      rank[size_t(cluster)] = r;
+    }
+    for (int r = ones; r < kCells; ++r) {
+      int gap = extreme(on, energy, false);
+      toggle(gap, true, on, energy);
+      rank[size_t(gap)] = r;
+    }
+    for (int c = 0; c < kCells; ++c)
+      threshold[size_t(c)] = (float(rank[size_t(c)]) + 0.5f) / kCells;
+  }
+};
+
+} // namespace
+
+float BlueNoise(int x, int y) {
+  static const BlueNoiseTile tile;
+  const int side = BlueNoiseTile::kSide;
+  return tile.threshold[size_t(Wrap(y, side) * side + Wrap(x, side))];
 }
 
 } // namespace artgen

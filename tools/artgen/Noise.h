@@ -37,4 +37,9 @@ void NearestFeature(float x, float y, uint32_t seed, float &fx, float &fy, uint3
 
 uint32_t Hash(uint32_t a, uint32_t b = 0, uint32_t c = 0);
 
+// Blue-noise dither threshold in [0, 1): a 64 x 64 tile, repeated, in which the pixels below any
+// level are spread evenly, with neither clumps nor a regular pattern. Turning a soft coverage into
+// on/off pixels with it leaves the finest, most even grain a one-bit picture can have.
+float BlueNoise(int x, int y);
+
 } // namespace artgen

@@ -234,6 +234,7 @@ int WritePreviews(const std::string &dataDir, const std::string &outDir) {
     view.arena = arena;
     view.markedRow = 6;
     view.markedColumn = 3;
+    view.smooth = true;
     Canvas frame = ComposeBoard(lookup, view);
     GameStrip(frame, lookup);
     ok = SavePng(frame, outDir + "/preview-" + std::string(name) + ".png") && ok;

@@ -17,7 +17,10 @@
 
 #include "app/ArtManifest.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace artgen {
 namespace {
@@ -161,31 +164,96 @@ Canvas MistMountainCanvas() {
 
 // Clouds on black. The picture is stretched to 2800 x 1200, so only its top half is ever on
 // screen, and only its rows 0..60 lie above the board: the clouds keep to those rows, since at
-// alpha 150 anything lower would veil the pieces as it drifts past. Hard-edged texels stretched 3.5 times
-// would show as steps, so a cloud fades toward the colour of the scene behind it (the average of that screen
-// row) before it ends: its edge then all but vanishes when drawn at alpha 150.
+// alpha 150 anything lower would veil the pieces as it drifts past.
+//
+// The colour key makes every texel wholly cloud or wholly sky, and each texel becomes a block of
+// 3.5 x 2 screen pixels. A cloud that simply ended would show its outline as a staircase of those
+// blocks, so its edges are made in two ways at once:
+// - Its thin parts fade into the tone most of the sky behind them has in that row (the dark blue
+//   beyond the moon's glow), so that over most of the sky the edge barely shows at all.
+// - The outline itself is a band about ten screen pixels wide in which the cloud's coverage falls
+//   smoothly, turned into cloud and sky texels by a threshold that is part blue noise (an even
+//   spread, no clumps) and part streaks along the wind. The smooth stretching blends the band into
+//   a soft, frayed edge of wisps instead of regular steps, also where it crosses the bright glow.
 Bitmap Clouds(const Canvas &scene) {
-  std::vector<Color> rowTint(H);
-  for (int ty = 0; ty < H; ++ty) {
-    int sy = std::min(H - 1, ty * 2);
-    float acc[3] = {0, 0, 0};
+  constexpr int rows = 70; // the clouds' rows
+  constexpr float stretchX = 3.5f, stretchY = 2.0f;
+  constexpr float edgeDensity = 0.18f; // where a cloud ends
+  constexpr float band = 10.0f;        // width of the frayed edge, in screen pixels
+
+  // The sky behind each row (texel row y covers screen rows 2y and 2y + 1): the tone at the middle
+  // of that screen row's range of brightness, which is the dark blue away from the glow, lifted a
+  // quarter of the way toward the row's average so that the glow is not wholly ignored.
+  std::vector<Color> rowTint(rows);
+  auto luma = [](const Color &k) { return 0.3f * k.r + 0.59f * k.g + 0.11f * k.b; };
+  for (int ty = 0; ty < rows; ++ty) {
+    std::vector<Color> line(W);
+    Color mean{0, 0, 0, 1};
     for (int x = 0; x < W; ++x) {
-      Color col = scene.Get(x, sy);
-      acc[0] += col.r, acc[1] += col.g, acc[2] += col.b;
+      line[size_t(x)] = scene.Get(x, std::min(H - 1, ty * 2));
+      mean.r += line[size_t(x)].r / W, mean.g += line[size_t(x)].g / W, mean.b += line[size_t(x)].b / W;
     }
-    rowTint[ty] = Color{acc[0] / W, acc[1] / W, acc[2] / W, 1};
+    std::sort(line.begin(), line.end(), [&](const Color &l, const Color &r) {
+      return std::make_tuple(luma(l), l.r, l.g, l.b) < std::make_tuple(luma(r), r.r, r.g, r.b);
+    });
+    Color median{0, 0, 0, 1};
+    const int window = 40;
+    for (int i = W / 2 - window / 2; i < W / 2 + window / 2; ++i)
+      median.r += line[size_t(i)].r / window, median.g += line[size_t(i)].g / window,
+          median.b += line[size_t(i)].b / window;
+    rowTint[size_t(ty)] = Mix(median, mean, 0.25f);
   }
-  Canvas c(W, H);
-  ParallelRows(70, [&](int y) {
+
+  std::vector<float> density(size_t(W) * rows);
+  ParallelRows(rows, [&](int y) {
     for (int x = 0; x < W; ++x) {
       // Banks along the top, periodic across the width so the drift has no seam of its own.
       float bank = Fbm(x / 70.0f, y / 16.0f, 201, 4, 0.5f, 12, 0) * 0.9f + 0.2f;
       bank *= 1 - SmoothStep(18, 58, float(y));
-      float density = Clamp01(bank * 1.5f);
-      if (density <= 0.1f) continue;
+      density[size_t(y) * W + size_t(x)] = Clamp01(bank * 1.5f);
+    }
+  });
+  auto densityAt = [&](int x, int y) {
+    return density[size_t(std::clamp(y, 0, rows - 1)) * W + size_t(std::clamp(x, 0, W - 1))];
+  };
+
+  // Which texels are cloud: coverage falls across the edge band and meets a threshold that is
+  // part blue noise and part streaks along the wind.
+  std::vector<float> inside(size_t(W) * rows);
+  std::vector<char> solid(size_t(W) * rows, 0);
+  ParallelRows(rows, [&](int y) {
+    for (int x = 0; x < W; ++x) {
+      // Distance inside the cloud's edge, in screen pixels, from the density and its slope.
+      float gx = (densityAt(x + 1, y) - densityAt(x - 1, y)) * 0.5f / stretchX;
+      float gy = (densityAt(x, y + 1) - densityAt(x, y - 1)) * 0.5f / stretchY;
+      float depth = (densityAt(x, y) - edgeDensity) / std::max(std::hypot(gx, gy), 1e-4f);
+      float cover = Clamp01(0.5f + depth / band);
+      float streak = Clamp01(0.5f + 0.8f * Fbm(x / 12.0f, y / 1.2f, 213, 2));
+      inside[size_t(y) * W + size_t(x)] = depth;
+      solid[size_t(y) * W + size_t(x)] = cover > 0.3f * BlueNoise(x, y) + 0.7f * streak;
+    }
+  });
+  // A lone texel would show as a dot and a lone gap as a pinhole: along the wind, every stroke of
+  // cloud and every gap in one is made at least two texels long (left to right, each texel that
+  // differs from both neighbours takes their value).
+  for (int y = 0; y < rows; ++y) {
+    char *line = &solid[size_t(y) * W];
+    for (int x = 0; x < W; ++x) {
+      char left = x > 0 ? line[x - 1] : 0, right = x + 1 < W ? line[x + 1] : 0;
+      if (left == right) line[x] = left;
+    }
+  }
+
+  Canvas c(W, H);
+  ParallelRows(rows, [&](int y) {
+    for (int x = 0; x < W; ++x) {
+      if (!solid[size_t(y) * W + size_t(x)]) continue;
       float lit = Clamp01(0.65f + 0.4f * Fbm(x / 40.0f + 5, y / 10.0f, 205, 2) - y / 160.0f);
       Color cloud = Mix(Rgb(150, 142, 184), Rgb(236, 228, 244), lit);
-      Color col = Mix(rowTint[size_t(y)], cloud, SmoothStep(0.1f, 0.75f, density));
+      Color col = Mix(rowTint[size_t(y)], cloud, SmoothStep(0.15f, 0.55f, densityAt(x, y)));
+      // The outer half of the band keeps to the sky's tone.
+      col = Mix(rowTint[size_t(y)], col,
+                SmoothStep(0.0f, 6.0f, inside[size_t(y) * W + size_t(x)] + band * 0.5f));
       col.a = 1;
       c.Set(x, y, col);
     }
