@@ -43,21 +43,6 @@ struct PromotionKey {
 };
 constexpr PromotionKey kPromotionKeys[] = {{5, Knight}, {4, Bishop}, {3, Rook}, {2, Queen}};
 
-// Whether `side` has a move that leaves its own king unattacked.
-bool HasLegalMove(CChessBoard &board, Side side) {
-  CMoveList moves;
-  for (int32_t row = 0; row < kBoardSize; ++row) {
-    for (int32_t column = 0; column < kBoardSize; ++column) {
-      CPiece *piece = board.PieceAt(row, column);
-      if (!piece || piece->side != side) continue;
-      piece->GenerateMoves(board, moves);
-      for (const CMovePath &path : moves)
-        if (LeavesKingSafe(board, row, column, path.destRow, path.destCol, side)) return true;
-    }
-  }
-  return false;
-}
-
 std::unique_ptr<CPlayer> MakePlayer(Side side, const char *name, int32_t type) {
   const uint8_t direction = side == White ? kTowardRow0 : kTowardRow7;
   if (type == Human) return std::make_unique<CHumanPlayer>(side, direction, name);

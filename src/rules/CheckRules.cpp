@@ -45,6 +45,10 @@ bool IsInCheck(const CChessBoard &board, Side side) {
 
 bool HasNoEscape(CChessBoard &board, Side side) {
   if (HasPieceBesidesKing(board, side) && !IsInCheck(board, side)) return false;
+  return !HasLegalMove(board, side);
+}
+
+bool HasLegalMove(CChessBoard &board, Side side) {
   CMoveList moves;
   for (int32_t r = 0; r < kBoardSize; ++r) {
     for (int32_t c = 0; c < kBoardSize; ++c) {
@@ -52,11 +56,11 @@ bool HasNoEscape(CChessBoard &board, Side side) {
       if (!piece || piece->side != side) continue;
       piece->GenerateMoves(board, moves);
       for (const CMovePath &path : moves) {
-        if (LeavesKingSafe(board, r, c, path.destRow, path.destCol, side)) return false;
+        if (LeavesKingSafe(board, r, c, path.destRow, path.destCol, side)) return true;
       }
     }
   }
-  return true;
+  return false;
 }
 
 CTentativeMove::CTentativeMove(CChessBoard &board, int32_t fromRow, int32_t fromCol, int32_t toRow,

@@ -13,6 +13,9 @@ class CPiece;
 // is the last one found in a row-major scan, or (0, 0) when the side has none.
 bool IsInCheck(const CChessBoard &board, Side side);
 
+// True when `side` has a move that leaves its own king unattacked.
+bool HasLegalMove(CChessBoard &board, Side side);
+
 // True when `side` counts as beaten: checkmated, or reduced to its king with no legal move. A side
 // that still has other pieces and is not in check is never beaten, even without a legal move.
 bool HasNoEscape(CChessBoard &board, Side side);

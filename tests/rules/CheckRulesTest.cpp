@@ -108,3 +108,12 @@ TEST(Legality, TentativeMovePutsBothPiecesBackAndDeletesNothing) {
   EXPECT_EQ(board->PieceAt(7, 3), king);
   EXPECT_EQ(board->PieceAt(6, 4), queen);
 }
+
+TEST(Legality, HasLegalMoveSeesStalemateThatHasNoEscapeLetsPass) {
+  auto stalemate = BoardFromFen("7k/8/8/8/7p/7P/5q2/7K w - - 0 1");
+  EXPECT_FALSE(HasLegalMove(*stalemate, White));
+  EXPECT_FALSE(HasNoEscape(*stalemate, White));
+  auto start = BoardFromFen(kStartFen);
+  EXPECT_TRUE(HasLegalMove(*start, White));
+  EXPECT_TRUE(HasLegalMove(*start, Black));
+}
