@@ -25,14 +25,9 @@
 namespace harness {
 
 int KeyCode(char c) {
-  static const int letters[26] = {
-      0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32, // A-M
-      0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C, // N-Z
-  };
-  if (c >= 'a' && c <= 'z') return letters[c - 'a'];
-  if (c >= 'A' && c <= 'Z') return letters[c - 'A'];
-  if (c == '0') return 0x0B;
-  if (c >= '1' && c <= '9') return 0x02 + (c - '1');
+  if (c >= 'a' && c <= 'z') return CKeyboard::kLetterKeys[c - 'a'];
+  if (c >= 'A' && c <= 'Z') return CKeyboard::kLetterKeys[c - 'A'];
+  if (c >= '0' && c <= '9') return CKeyboard::kDigitKeys[c - '0'];
   return 0;
 }
 
