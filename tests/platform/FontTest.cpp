@@ -1,6 +1,5 @@
-#include "CTempFolder.h"
+#include "CHeadlessGraphics.h"
 #include "platform/CDirectGraphics8.h"
-#include "platform/CDisplayWindow.h"
 #include "platform/CFont.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +12,15 @@ namespace {
 class FontTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    window.reset(CDisplayWindow::OpenHeadless());
-    ASSERT_TRUE(window);
-    graphics.reset(new CDirectGraphics8(window.get()));
-    ASSERT_TRUE(graphics->CreateFullScreenDisplayMode(false, 800, 600, D3DFMT_A8R8G8B8));
-    font.reset(new CFont(graphics.get(), 24));
+    ASSERT_TRUE(headless.Ready());
+    font.reset(new CFont(graphics, 24));
     ASSERT_TRUE(font->IsLoaded());
     graphics->BeginFrame();
     graphics->ClearScreen(0, 0, 0, 255);
   }
   void TearDown() override {
-    // Every run leaves its last frame beside the test binary for a person to look at.
-    if (graphics) graphics->SaveFrame((std::string(TESTS_BINARY_DIR "/") + PngName() + ".png").c_str());
+    // Every run leaves its last frame for a person to look at.
+    SaveFrameForLooking(graphics, PngName() + ".png");
   }
   static std::string PngName() {
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -48,9 +44,8 @@ protected:
     return box;
   }
 
-  CTempFolder folder;
-  std::unique_ptr<CDisplayWindow> window;
-  std::unique_ptr<CDirectGraphics8> graphics;
+  CHeadlessGraphics headless;
+  CDirectGraphics8 *graphics = headless.graphics.get();
   std::unique_ptr<CFont> font;
 };
 

@@ -1,5 +1,6 @@
 #include "CGameHarness.h"
 
+#include "CHeadlessGraphics.h"
 #include "app/CChessApp.h"
 #include "app/CEngine.h"
 #include "app/CGameScreenFactory.h"
@@ -17,9 +18,6 @@
 
 #ifndef RAVELMARK_DATA_DIR
 #error "RAVELMARK_DATA_DIR must name the folder the art is generated into"
-#endif
-#ifndef TESTS_BINARY_DIR
-#error "TESTS_BINARY_DIR must name the tests' build folder"
 #endif
 
 namespace harness {
@@ -206,18 +204,9 @@ int CGameHarness::CursorY() const { return Engine() && Engine()->mouse ? Engine(
 
 uint32_t CGameHarness::Pixel(int x, int y) { return Graphics() ? Graphics()->GetPixel(x, y) : 0; }
 
-bool CGameHarness::SaveFrame(const std::string &pngFile) {
-  if (!Graphics()) return false;
-  std::filesystem::path path(pngFile);
-  if (path.is_relative()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(FramesFolder(), ignored);
-    path = std::filesystem::path(FramesFolder()) / path;
-  }
-  return Graphics()->SaveFrame(path.string().c_str());
-}
+bool CGameHarness::SaveFrame(const std::string &pngFile) { return SaveFrameForLooking(Graphics(), pngFile); }
 
-std::string CGameHarness::FramesFolder() { return std::string(TESTS_BINARY_DIR) + "/frames"; }
+std::string CGameHarness::FramesFolder() { return ::FramesFolder(); }
 
 // --- The parts -----------------------------------------------------------------------------------
 
