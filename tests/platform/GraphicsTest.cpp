@@ -2,6 +2,7 @@
 #include "CTempFolder.h"
 #include "TestFiles.h"
 #include "platform/CDirectGraphics8.h"
+#include "platform/CFont.h"
 #include "platform/CSprite.h"
 
 #include <gtest/gtest.h>
@@ -338,9 +339,18 @@ TEST(GraphicsLifetime, SpritesAndFontsMayOutliveTheDevice) {
   WriteSolidBmp("pic.bmp", 4, 4, 0x123456);
   std::unique_ptr<CSprite> sprite(headless.graphics->CreateSprite(0, 0, 4, 4, "pic.bmp", 255, 255, 255, 255));
   ASSERT_TRUE(sprite->HasTexture());
+  std::unique_ptr<CFont> font(new CFont(headless.graphics.get(), 24));
+  RECT rect{0, 0, 200, 50};
+  ASSERT_GT(font->DrawTextA("Kept", -1, &rect, 0, 0xFFFFFFFF), 0);
+  ASSERT_EQ(font->CachedStrings(), 1);
+
   headless.graphics.reset();
   EXPECT_FALSE(sprite->HasTexture());
   sprite->MoveTo(5, 5);
+  // The font lets go of its rendered strings with the device and draws nothing from then on; both
+  // are deleted after the device without touching it.
+  EXPECT_EQ(font->CachedStrings(), 0);
+  EXPECT_EQ(font->DrawTextA("Kept", -1, &rect, 0, 0xFFFFFFFF), 0);
 }
 
 TEST(GraphicsLifetime, WithoutADisplayModeEveryCallIsHarmless) {
