@@ -1,77 +1,75 @@
 #include "match/CArena.h"
 
-#include "app/ArtManifest.h"
 #include "match/CDungeonArena.h"
 #include "match/CMistMountainArena.h"
 #include "match/CRiverOfLifeArena.h"
 #include "platform/CDirectAudio8.h"
 #include "platform/CDirectGraphics8.h"
-#include "platform/CSound.h"
-#include "platform/CSprite.h"
 #include "rules/CChessBoard.h"
 #include "rules/CPiece.h"
 
 namespace {
 
-// Every picture of a scene is drawn untinted; only its opacity differs.
+// The pieces are a little see-through on every scene.
 constexpr int kPieceAlpha = 180;
 
 } // namespace
 
 CArena::SSoundTimers CArena::soundTimers;
 
-CArena::~CArena() { CArena::Release(); }
-
 bool CArena::Load(CDirectGraphics8 *, CDirectAudio8 *) { return true; }
 
 bool CArena::Draw(CDirectGraphics8 *, CDirectAudio8 *, CMouse *, CKeyboard *, CChessBoard *) { return true; }
 
 void CArena::Release() {
-  DeleteSprite(tileA);
-  DeleteSprite(tileB);
-  DeleteSprite(selected);
+  tileA.reset();
+  tileB.reset();
+  selected.reset();
   for (auto &side : pieces) {
-    for (CSprite *&piece : side)
-      DeleteSprite(piece);
+    for (std::unique_ptr<CSprite> &piece : side)
+      piece.reset();
   }
-  delete sound;
-  sound = nullptr;
+  sound.reset();
 }
 
 void CArena::ResetProgramWideSoundTimersForTests() { soundTimers = SSoundTimers(); }
 
-CSprite *CArena::MakeSprite(CDirectGraphics8 *graphics, int width, int height, const char *file, int alpha) {
-  return graphics->CreateSprite(0, 0, static_cast<float>(width), static_cast<float>(height), file, 255, 255,
-                                255, alpha);
+std::unique_ptr<CSprite> CArena::MakeSprite(CDirectGraphics8 *graphics, const art::ArtFile &file, int alpha) {
+  return std::unique_ptr<CSprite>(graphics->CreateSprite(0, 0, static_cast<float>(file.width),
+                                                         static_cast<float>(file.height), file.path, 255, 255,
+                                                         255, alpha));
 }
 
-void CArena::DeleteSprite(CSprite *&sprite) {
-  delete sprite;
-  sprite = nullptr;
-}
-
-void CArena::LoadBoard(CDirectGraphics8 *graphics, CDirectAudio8 *audio, const char *tileAFile,
-                       int tileAAlpha, const char *tileBFile, int tileBAlpha, int selectedAlpha,
-                       const char *soundFile) {
-  const art::ArtFile &tile = art::kSelectedTile; // every tile picture has the selected tile's size
-  tileA = MakeSprite(graphics, tile.width, tile.height, tileAFile, tileAAlpha);
-  tileB = MakeSprite(graphics, tile.width, tile.height, tileBFile, tileBAlpha);
-  selected = MakeSprite(graphics, tile.width, tile.height, art::kSelectedTile.path, selectedAlpha);
+void CArena::LoadBoard(CDirectGraphics8 *graphics, CDirectAudio8 *audio, const art::ArtFile &tileAFile,
+                       int tileAAlpha, const art::ArtFile &tileBFile, int tileBAlpha, int selectedAlpha,
+                       const art::ArtFile &soundFile) {
+  tileA = MakeSprite(graphics, tileAFile, tileAAlpha);
+  tileB = MakeSprite(graphics, tileBFile, tileBAlpha);
+  selected = MakeSprite(graphics, art::kSelectedTile, selectedAlpha);
   for (int side = 0; side < 2; ++side) {
-    for (int kind = 0; kind < 6; ++kind) {
-      const art::ArtFile &picture = art::kPieces[side][kind];
-      pieces[side][kind] = MakeSprite(graphics, picture.width, picture.height, picture.path, kPieceAlpha);
-    }
+    for (int kind = 0; kind < 6; ++kind)
+      pieces[side][kind] = MakeSprite(graphics, art::kPieces[side][kind], kPieceAlpha);
   }
-  sound = new CSound;
-  sound->Load(soundFile);
-  if (audio) audio->Attach(sound);
+  sound = std::make_unique<CSound>();
+  sound->Load(soundFile.path);
+  if (audio) audio->Attach(sound.get());
+}
+
+void CArena::UpdateDrift(float &offset, uint32_t start, uint32_t now, float speed) {
+  const uint32_t elapsed = now - start;
+  if (elapsed != 0) offset = static_cast<float>(elapsed) * speed * 0.001f;
 }
 
 void CArena::DrawAt(CDirectGraphics8 *graphics, CSprite *sprite, float x, float y) {
   if (!sprite) return;
   sprite->MoveTo(x, y);
   graphics->DrawSprite(sprite);
+}
+
+void CArena::ShiftBoardOnFirstDraw(CChessBoard *board, int32_t dy) {
+  if (firstFrame != 1 || !board) return;
+  board->ShiftOnScreen(0, dy);
+  firstFrame = 0;
 }
 
 void CArena::DrawBoard(CDirectGraphics8 *graphics, const CChessBoard &board) {
@@ -82,9 +80,9 @@ void CArena::DrawBoard(CDirectGraphics8 *graphics, const CChessBoard &board) {
     for (int32_t column = kBoardSize - 1; column >= 0; --column) {
       const CBoardSquare &square = board.Square(row, column);
       const float x = static_cast<float>(square.screenX), y = static_cast<float>(square.screenY);
-      DrawAt(graphics, useTileB ? tileB : tileA, x, y);
+      DrawAt(graphics, useTileB ? tileB.get() : tileA.get(), x, y);
       // The overlay lies on its own tile and under every piece and every tile drawn later.
-      if (square.marked) DrawAt(graphics, selected, x, y);
+      if (square.marked) DrawAt(graphics, selected.get(), x, y);
       useTileB = !useTileB;
     }
     useTileB = !useTileB;
@@ -94,7 +92,7 @@ void CArena::DrawBoard(CDirectGraphics8 *graphics, const CChessBoard &board) {
     for (int32_t column = kBoardSize - 1; column >= 0; --column) {
       const CPiece *piece = board.Square(row, column).piece;
       if (!piece || piece->side > Black || piece->kind < King || piece->kind > Pawn) continue;
-      DrawAt(graphics, pieces[piece->side][piece->kind], static_cast<float>(piece->screenX),
+      DrawAt(graphics, pieces[piece->side][piece->kind].get(), static_cast<float>(piece->screenX),
              static_cast<float>(piece->screenY));
     }
   }

@@ -4,13 +4,18 @@
 // scene also plays its background sound from time to time.
 //
 // Life of a scene: constructed -> Load -> Draw every frame of one match -> Release -> deleted. The
-// owner calls Release before deleting; the destructor only frees what a missed Release left behind.
+// owner calls Release before deleting; a scene deleted without it still frees everything, as every
+// sprite and sound is held by a unique_ptr.
 //
 // The board is drawn in its diamond layout: a square's tile goes at the square's screenX, screenY
 // and a piece at its own screenX, screenY (which the move animation changes while it slides). Tiles
 // and pieces are drawn back to front: row 0 to 7, and within a row column 7 down to 0, so that what
 // is nearer the bottom of the display covers what stands behind it.
 #pragma once
+
+#include "app/ArtManifest.h"
+#include "platform/CSound.h"
+#include "platform/CSprite.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,8 +25,6 @@ class CDirectAudio8;
 class CDirectGraphics8;
 class CKeyboard;
 class CMouse;
-class CSound;
-class CSprite;
 
 // Which scene draws a match (the arena kind), as match settings and saved games store it.
 constexpr int32_t kMistMountainArena = 1;
@@ -31,7 +34,7 @@ constexpr int32_t kRiverOfLifeArena = 3;
 class CArena {
 public:
   CArena() = default;
-  virtual ~CArena();
+  virtual ~CArena() = default;
   CArena(const CArena &) = delete;
   CArena &operator=(const CArena &) = delete;
 
@@ -46,7 +49,8 @@ public:
   // board draws the scenery alone. Returns false without a graphics device.
   virtual bool Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *mouse, CKeyboard *keyboard,
                     CChessBoard *board);
-  // Destroys every sprite and the sound and clears their pointers. Safe to call again.
+  // Destroys every sprite and the sound and clears their pointers. Safe to call again. A scene that
+  // adds sprites of its own releases them and then calls this.
   virtual void Release();
 
   // The scenes' sound timers last for the whole run of the program: a new match never resets them,
@@ -57,34 +61,52 @@ public:
 protected:
   // The tiles, the selected-square overlay, the twelve pieces and the scene's sound, made the same
   // way by every scene. Tile A is drawn on squares whose row + column is odd, tile B on the others.
-  void LoadBoard(CDirectGraphics8 *graphics, CDirectAudio8 *audio, const char *tileAFile, int tileAAlpha,
-                 const char *tileBFile, int tileBAlpha, int selectedAlpha, const char *soundFile);
+  void LoadBoard(CDirectGraphics8 *graphics, CDirectAudio8 *audio, const art::ArtFile &tileAFile,
+                 int tileAAlpha, const art::ArtFile &tileBFile, int tileBAlpha, int selectedAlpha,
+                 const art::ArtFile &soundFile);
+  // Moves the board `dy` pixels down the display (up when negative) in the first Draw with a board
+  // after a Load that set `firstFrame`. The board's squares and pieces are placed by then, new match
+  // or loaded one, so the whole board moves once.
+  void ShiftBoardOnFirstDraw(CChessBoard *board, int32_t dy);
   // Tiles with their overlays, then the pieces.
   void DrawBoard(CDirectGraphics8 *graphics, const CChessBoard &board);
+  // The distance in pixels a layer moving at `speed` pixels per second has travelled since `start`.
+  // At the very tick of `start` the offset keeps the value it had.
+  static void UpdateDrift(float &offset, uint32_t start, uint32_t now, float speed);
   // Moves the sprite's top-left corner to (x, y) and draws it; nothing for a null sprite.
   static void DrawAt(CDirectGraphics8 *graphics, CSprite *sprite, float x, float y);
-  static CSprite *MakeSprite(CDirectGraphics8 *graphics, int width, int height, const char *file, int alpha);
-  static void DeleteSprite(CSprite *&sprite);
+  // The picture untinted at its own size with its corner at (0, 0); only its opacity varies.
+  static std::unique_ptr<CSprite> MakeSprite(CDirectGraphics8 *graphics, const art::ArtFile &file, int alpha);
 
-  // Program-wide timers of the scenes' sounds, all clear at program start. Each remembers when its
-  // sound last started, and a sound is due once more than its interval has passed since: an elapsed
-  // time is an unsigned difference of tick counts, so this holds when the 32-bit tick count wraps.
+  // When a scene's sound is next due. A timer remembers when it was last started and for how long;
+  // the sound is due once more than that has passed, or at once while the timer has never been
+  // started. An elapsed time is an unsigned difference of tick counts, so this holds when the 32-bit
+  // tick count wraps.
+  struct SSoundTimer {
+    bool started = false;
+    uint32_t from = 0;
+    uint32_t wait = 0;
+    bool Due(uint32_t now) const { return !started || now - from > wait; }
+    void Start(uint32_t now, uint32_t nextWait) {
+      started = true;
+      from = now;
+      wait = nextWait;
+    }
+  };
+  // Program-wide, all clear at program start.
   struct SSoundTimers {
-    bool windPlayed = false; // Mist Mountain: the wind, at most once every two minutes
-    uint32_t windStart = 0;
-    bool screamSet = false; // Dungeon: the first scream 4 s after the first frame, then every 95 s
-    uint32_t screamFrom = 0;
-    uint32_t screamWait = 0;
-    bool waterPlayed = false; // River Of Life: the water restarts when it has ended, at most once a second
-    uint32_t waterStart = 0;
+    SSoundTimer wind;   // Mist Mountain: the wind, at most once every two minutes
+    SSoundTimer scream; // Dungeon: the first scream 4 s after the first frame, then every 95 s
+    SSoundTimer water;  // River Of Life: the water restarts when it has ended, at most once a second
   };
   static SSoundTimers soundTimers;
 
-  CSprite *tileA = nullptr;
-  CSprite *tileB = nullptr;
-  CSprite *selected = nullptr;
-  CSprite *pieces[2][6] = {}; // by side (White 0, Black 1), then kind (King 0 ... Pawn 5)
-  CSound *sound = nullptr;
+  std::unique_ptr<CSprite> tileA;
+  std::unique_ptr<CSprite> tileB;
+  std::unique_ptr<CSprite> selected;
+  std::unique_ptr<CSprite> pieces[2][6]; // by side (White 0, Black 1), then kind (King 0 ... Pawn 5)
+  std::unique_ptr<CSound> sound;
+  uint8_t firstFrame = 0; // 1 from the Load of a scene that moves the board until it has done so
 };
 
 // A new scene of the given kind, owned by the caller: 1 Mist Mountain, 2 Dungeon, and River Of Life

@@ -3,7 +3,6 @@
 #include "app/ArtManifest.h"
 #include "platform/CDirectAudio8.h"
 #include "platform/CDirectGraphics8.h"
-#include "platform/CSprite.h"
 #include "platform/Clock.h"
 #include "rules/CChessBoard.h"
 
@@ -17,15 +16,12 @@ constexpr uint32_t kScreamInterval = 95000;
 
 } // namespace
 
-CDungeonArena::~CDungeonArena() { ReleaseScenery(); }
-
 bool CDungeonArena::Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) {
   Release();
   if (!graphics) return false;
-  scenery = MakeSprite(graphics, art::kDungeonScreen.width, art::kDungeonScreen.height,
-                       art::kDungeonScreen.path, 255);
-  LoadBoard(graphics, audio, art::kSmoothRockTile.path, kTileAlpha, art::kMoonRockTile.path, kTileAlpha,
-            kSelectedAlpha, art::kSoundScream.path);
+  scenery = MakeSprite(graphics, art::kDungeonScreen, 255);
+  LoadBoard(graphics, audio, art::kSmoothRockTile, kTileAlpha, art::kMoonRockTile, kTileAlpha, kSelectedAlpha,
+            art::kSoundScream);
   firstFrame = 1;
   return true;
 }
@@ -33,25 +29,15 @@ bool CDungeonArena::Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) {
 bool CDungeonArena::Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *, CKeyboard *,
                          CChessBoard *board) {
   if (!graphics) return false;
-  // The board's squares and pieces are placed by the time the first frame is drawn, new match or
-  // loaded one; moving them then moves the whole board once.
-  if (firstFrame == 1 && board) {
-    board->ShiftOnScreen(0, kBoardShiftY);
-    firstFrame = 0;
-  }
-  DrawAt(graphics, scenery, 0, 0);
+  ShiftBoardOnFirstDraw(board, kBoardShiftY);
+  DrawAt(graphics, scenery.get(), 0, 0);
 
   const uint32_t now = GetTickCount();
   if (audio) {
-    if (!soundTimers.screamSet) {
-      soundTimers.screamSet = true;
-      soundTimers.screamFrom = now;
-      soundTimers.screamWait = kFirstScreamDelay;
-    }
-    if (now - soundTimers.screamFrom > soundTimers.screamWait) {
-      audio->Play(sound);
-      soundTimers.screamFrom = now;
-      soundTimers.screamWait = kScreamInterval;
+    if (!soundTimers.scream.started) soundTimers.scream.Start(now, kFirstScreamDelay);
+    if (soundTimers.scream.Due(now)) {
+      audio->Play(sound.get());
+      soundTimers.scream.Start(now, kScreamInterval);
     }
   }
 
@@ -60,8 +46,6 @@ bool CDungeonArena::Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMous
 }
 
 void CDungeonArena::Release() {
-  ReleaseScenery();
+  scenery.reset();
   CArena::Release();
 }
-
-void CDungeonArena::ReleaseScenery() { DeleteSprite(scenery); }

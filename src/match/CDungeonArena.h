@@ -6,17 +6,11 @@
 
 class CDungeonArena : public CArena {
 public:
-  CDungeonArena() = default;
-  ~CDungeonArena() override;
-
   bool Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) override;
   bool Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *mouse, CKeyboard *keyboard,
             CChessBoard *board) override;
   void Release() override;
 
 private:
-  void ReleaseScenery();
-
-  CSprite *scenery = nullptr;
-  uint8_t firstFrame = 0; // 1 until the board has been moved into place
+  std::unique_ptr<CSprite> scenery;
 };

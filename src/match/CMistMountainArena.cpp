@@ -20,16 +20,13 @@ constexpr uint32_t kWindInterval = 120000;
 
 CMistMountainArena::CMistMountainArena() : cloudStartTime(GetTickCount()) {}
 
-CMistMountainArena::~CMistMountainArena() { ReleaseScenery(); }
-
 bool CMistMountainArena::Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) {
   Release();
   if (!graphics) return false;
-  scenery = MakeSprite(graphics, art::kMistMountainScreen.width, art::kMistMountainScreen.height,
-                       art::kMistMountainScreen.path, 255);
-  clouds = MakeSprite(graphics, art::kClouds.width, art::kClouds.height, art::kClouds.path, kCloudsAlpha);
-  LoadBoard(graphics, audio, art::kWhiteGlassTile.path, kTileAlpha, art::kBlueGlassTile.path, kTileAlpha,
-            kSelectedAlpha, art::kSoundWind.path);
+  scenery = MakeSprite(graphics, art::kMistMountainScreen, 255);
+  clouds = MakeSprite(graphics, art::kClouds, kCloudsAlpha);
+  LoadBoard(graphics, audio, art::kWhiteGlassTile, kTileAlpha, art::kBlueGlassTile, kTileAlpha,
+            kSelectedAlpha, art::kSoundWind);
 
   // The cloud picture stretched over 2800 x 1200, wide enough to slide across the display for
   // 2000 pixels.
@@ -43,31 +40,25 @@ bool CMistMountainArena::Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, 
                               CChessBoard *board) {
   if (!graphics) return false;
   const uint32_t now = GetTickCount();
-  DrawAt(graphics, scenery, 0, 0);
+  DrawAt(graphics, scenery.get(), 0, 0);
 
   // The wind blows in the first frame of the first Mist Mountain match, and then no more than once
   // every two minutes, across matches.
-  if (audio && (!soundTimers.windPlayed || now - soundTimers.windStart > kWindInterval)) {
-    audio->Play(sound);
-    soundTimers.windPlayed = true;
-    soundTimers.windStart = now;
+  if (audio && soundTimers.wind.Due(now)) {
+    audio->Play(sound.get());
+    soundTimers.wind.Start(now, kWindInterval);
   }
 
   if (board) DrawBoard(graphics, *board);
 
-  const uint32_t elapsed = now - cloudStartTime;
-  if (elapsed != 0) cloudOffset = static_cast<float>(elapsed) * cloudSpeed * 0.001f;
-  DrawAt(graphics, clouds, cloudOffset - kCloudTravel, 0);
+  UpdateDrift(cloudOffset, cloudStartTime, now, cloudSpeed);
+  DrawAt(graphics, clouds.get(), cloudOffset - kCloudTravel, 0);
   if (cloudOffset > kCloudTravel) cloudStartTime = now;
   return true;
 }
 
 void CMistMountainArena::Release() {
-  ReleaseScenery();
+  scenery.reset();
+  clouds.reset();
   CArena::Release();
-}
-
-void CMistMountainArena::ReleaseScenery() {
-  DeleteSprite(scenery);
-  DeleteSprite(clouds);
 }

@@ -7,7 +7,6 @@
 class CMistMountainArena : public CArena {
 public:
   CMistMountainArena();
-  ~CMistMountainArena() override;
 
   bool Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) override;
   bool Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *mouse, CKeyboard *keyboard,
@@ -15,10 +14,8 @@ public:
   void Release() override;
 
 private:
-  void ReleaseScenery();
-
-  CSprite *scenery = nullptr;
-  CSprite *clouds = nullptr;
+  std::unique_ptr<CSprite> scenery;
+  std::unique_ptr<CSprite> clouds;
   // The clouds' picture is stretched to 2800 pixels across and slides from x = -2000 to x = 0 at
   // `cloudSpeed` pixels per second from `cloudStartTime`, then starts over.
   float cloudOffset = 1.0f;

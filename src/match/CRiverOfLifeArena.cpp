@@ -23,17 +23,14 @@ constexpr uint32_t kWaterRestartHoldOff = 1000;
 CRiverOfLifeArena::CRiverOfLifeArena()
     : waterVerticalStartTime(GetTickCount()), waterHorizontalStartTime(waterVerticalStartTime) {}
 
-CRiverOfLifeArena::~CRiverOfLifeArena() { ReleaseScenery(); }
-
 bool CRiverOfLifeArena::Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) {
   Release();
   if (!graphics) return false;
-  sand = MakeSprite(graphics, art::kSand.width, art::kSand.height, art::kSand.path, 255);
-  land = MakeSprite(graphics, art::kRiverOfLifeLand.width, art::kRiverOfLifeLand.height,
-                    art::kRiverOfLifeLand.path, 255);
-  water = MakeSprite(graphics, art::kWater.width, art::kWater.height, art::kWater.path, kWaterAlpha);
-  LoadBoard(graphics, audio, art::kGreyGlassTile.path, kTileAlpha, art::kWhiteGlassTile.path, kTileAlpha,
-            kSelectedAlpha, art::kSoundWater.path);
+  sand = MakeSprite(graphics, art::kSand, 255);
+  land = MakeSprite(graphics, art::kRiverOfLifeLand, 255);
+  water = MakeSprite(graphics, art::kWater, kWaterAlpha);
+  LoadBoard(graphics, audio, art::kGreyGlassTile, kTileAlpha, art::kWhiteGlassTile, kTileAlpha,
+            kSelectedAlpha, art::kSoundWater);
 
   const uint32_t now = GetTickCount();
   waterVerticalSpeed = kWaterVerticalSpeed;
@@ -49,48 +46,33 @@ bool CRiverOfLifeArena::Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) {
 bool CRiverOfLifeArena::Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *, CKeyboard *,
                              CChessBoard *board) {
   if (!graphics) return false;
-  // The board's squares and pieces are placed by the time the first frame is drawn, new match or
-  // loaded one; moving them then moves the whole board once.
-  if (firstFrame == 1 && board) {
-    board->ShiftOnScreen(0, kBoardShiftY);
-    firstFrame = 0;
-  }
+  ShiftBoardOnFirstDraw(board, kBoardShiftY);
 
   const uint32_t now = GetTickCount();
   // The river never falls silent for more than about a second.
-  if (audio && (!soundTimers.waterPlayed || now - soundTimers.waterStart > kWaterRestartHoldOff) &&
-      !audio->IsPlaying(sound)) {
-    audio->Play(sound);
-    soundTimers.waterPlayed = true;
-    soundTimers.waterStart = now;
+  if (audio && soundTimers.water.Due(now) && !audio->IsPlaying(sound.get())) {
+    audio->Play(sound.get());
+    soundTimers.water.Start(now, kWaterRestartHoldOff);
   }
 
-  DrawAt(graphics, sand, 0, 0);
+  DrawAt(graphics, sand.get(), 0, 0);
 
-  const uint32_t horizontalElapsed = now - waterHorizontalStartTime;
-  if (horizontalElapsed != 0)
-    waterHorizontalOffset = static_cast<float>(horizontalElapsed) * waterHorizontalSpeed * 0.001f;
-  const uint32_t verticalElapsed = now - waterVerticalStartTime;
-  if (verticalElapsed != 0)
-    waterVerticalOffset = static_cast<float>(verticalElapsed) * waterVerticalSpeed * 0.001f;
-  DrawAt(graphics, water, -waterHorizontalOffset, waterVerticalOffset - kWaterVerticalTravel);
+  UpdateDrift(waterHorizontalOffset, waterHorizontalStartTime, now, waterHorizontalSpeed);
+  UpdateDrift(waterVerticalOffset, waterVerticalStartTime, now, waterVerticalSpeed);
+  DrawAt(graphics, water.get(), -waterHorizontalOffset, waterVerticalOffset - kWaterVerticalTravel);
   if (waterVerticalOffset > kWaterVerticalTravel) {
     waterVerticalStartTime = now;
     waterHorizontalStartTime = now;
   }
 
-  DrawAt(graphics, land, 0, 0);
+  DrawAt(graphics, land.get(), 0, 0);
   if (board) DrawBoard(graphics, *board);
   return true;
 }
 
 void CRiverOfLifeArena::Release() {
-  ReleaseScenery();
+  sand.reset();
+  land.reset();
+  water.reset();
   CArena::Release();
-}
-
-void CRiverOfLifeArena::ReleaseScenery() {
-  DeleteSprite(sand);
-  DeleteSprite(land);
-  DeleteSprite(water);
 }

@@ -8,7 +8,6 @@
 class CRiverOfLifeArena : public CArena {
 public:
   CRiverOfLifeArena();
-  ~CRiverOfLifeArena() override;
 
   bool Load(CDirectGraphics8 *graphics, CDirectAudio8 *audio) override;
   bool Draw(CDirectGraphics8 *graphics, CDirectAudio8 *audio, CMouse *mouse, CKeyboard *keyboard,
@@ -16,11 +15,9 @@ public:
   void Release() override;
 
 private:
-  void ReleaseScenery();
-
-  CSprite *sand = nullptr;
-  CSprite *land = nullptr;
-  CSprite *water = nullptr;
+  std::unique_ptr<CSprite> sand;
+  std::unique_ptr<CSprite> land;
+  std::unique_ptr<CSprite> water;
   // The water's picture is stretched to 2800 x 2600 and slides left and down, each at its own speed
   // in pixels per second from its start time; both start over once it has gone 1000 pixels down.
   float waterVerticalOffset = 1.0f;
@@ -29,5 +26,4 @@ private:
   float waterHorizontalOffset = 1.0f;
   float waterHorizontalSpeed = 1.0f;
   uint32_t waterHorizontalStartTime;
-  uint8_t firstFrame = 0; // 1 until the board has been moved into place
 };

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -101,10 +102,13 @@ Wave LoadWav(const std::string &path, std::string &problem) {
 
 TEST(ArtFiles, ManifestNamesEveryFileTheGameLoads) {
   int bitmaps = 0, sounds = 0, raw = 0;
+  std::set<std::string> paths;
   for (const art::ArtFile &file : art::kAllArt) {
     bitmaps += file.format == art::ArtFormat::Bitmap;
     sounds += file.format == art::ArtFormat::Wave;
     raw += file.format == art::ArtFormat::RawLogo;
+    // A file listed twice would stand in the count for one that is missing.
+    EXPECT_TRUE(paths.insert(file.path).second) << file.path << " is listed twice";
   }
   EXPECT_EQ(bitmaps, 83);
   EXPECT_EQ(sounds, 9);

@@ -3,6 +3,7 @@
 // which picture made it: each tile picture has its own colour on its top face only, the pieces are
 // blocks of a colour made from their side and kind, the clouds and the water are transparent but for
 // small white marks. The last test draws each scene with the game's own art and saves the frames.
+#include "CGameHarness.h"
 #include "CTempFolder.h"
 #include "CTestClock.h"
 #include "TestFiles.h"
@@ -617,7 +618,7 @@ TEST_F(ArenaTest, ASceneDeletedThroughItsBaseWithoutReleaseFreesEverything) {
 
 TEST_F(ArenaTest, EachSceneInMidMatchIsSavedAsAPicture) {
   LinkGameData();
-  const std::string folderName = std::string(TESTS_BINARY_DIR) + "/frames";
+  const std::string folderName = CGameHarness::FramesFolder();
   std::filesystem::create_directories(folderName);
   struct Case {
     int32_t kind;

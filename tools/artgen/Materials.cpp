@@ -39,6 +39,14 @@ Canvas RoundedMask(int width, int height, double x, double y, double w, double h
   });
 }
 
+Canvas DiscMask(int width, int height, double cx, double cy, double radius) {
+  return PaintWith(width, height, [&](cairo_t *cr) {
+    cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
+    cairo_set_source_rgba(cr, 1, 1, 1, 1);
+    cairo_fill(cr);
+  });
+}
+
 Canvas BevelledPanel(const Canvas &mask, const Surface &surface, const Bevel &bevel) {
   HeightField h = BevelFromMask(mask, bevel.width, bevel.sunken ? -bevel.height : bevel.height);
   Canvas out(mask.Width(), mask.Height());

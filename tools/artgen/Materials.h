@@ -31,4 +31,7 @@ Canvas BevelledPanel(const Canvas &mask, const Surface &surface, const Bevel &be
 // Mask of a rounded rectangle on a canvas of the given size.
 Canvas RoundedMask(int width, int height, double x, double y, double w, double h, double radius);
 
+// Mask of a disc centred on (cx, cy) on a canvas of the given size.
+Canvas DiscMask(int width, int height, double cx, double cy, double radius);
+
 } // namespace artgen

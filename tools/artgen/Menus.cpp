@@ -117,19 +117,11 @@ Bitmap Logo() {
   const float cx = 127.5f, cy = 122;
   Canvas c(S, S);
   // Medallion: gold ring around an enamel field.
-  Canvas disc = PaintWith(S, S, [&](cairo_t *cr) {
-    cairo_arc(cr, cx, cy, 112, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 1);
-    cairo_fill(cr);
-  });
+  Canvas disc = DiscMask(S, S, cx, cy, 112);
   Canvas ring = BevelledPanel(
       disc, [](float, float) { return Gold(0.6f); }, Bevel{9, 5, false, 30, 0.6f});
   c.Over(ring, 0, 0);
-  Canvas field = PaintWith(S, S, [&](cairo_t *cr) {
-    cairo_arc(cr, cx, cy, 100, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 1);
-    cairo_fill(cr);
-  });
+  Canvas field = DiscMask(S, S, cx, cy, 100);
   Canvas enamel = BevelledPanel(
       field,
       [&](float x, float y) {
@@ -345,11 +337,7 @@ Bitmap StoneBackground() {
   });
   c.Over(groove, 0, 0);
   for (auto [sx, sy] : {std::pair{9, 9}, {W - 10, 9}, {9, H - 10}, {W - 10, H - 10}}) {
-    Canvas stud = PaintWith(W, H, [&](cairo_t *cr) {
-      cairo_arc(cr, sx + 0.5, sy + 0.5, 4, 0, 2 * M_PI);
-      cairo_set_source_rgba(cr, 1, 1, 1, 1);
-      cairo_fill(cr);
-    });
+    Canvas stud = DiscMask(W, H, sx + 0.5, sy + 0.5, 4);
     c.Over(BevelledPanel(
                stud, [](float, float) { return Gold(0.6f); }, Bevel{3, 3, false, 30, 0.7f}),
            0, 0);

@@ -19,11 +19,7 @@ Bitmap Xing() {
   constexpr int S = 255;
   const float cx = 127.5f, cy = 127.5f;
   Canvas c(S, S);
-  Canvas disc = PaintWith(S, S, [&](cairo_t *cr) {
-    cairo_arc(cr, cx, cy, 120, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 1);
-    cairo_fill(cr);
-  });
+  Canvas disc = DiscMask(S, S, cx, cy, 120);
   c.Over(BevelledPanel(
              disc,
              [](float x, float y) {
@@ -32,11 +28,7 @@ Bitmap Xing() {
              },
              Bevel{8, 5, false, 26, 0.5f}),
          0, 0);
-  Canvas field = PaintWith(S, S, [&](cairo_t *cr) {
-    cairo_arc(cr, cx, cy, 106, 0, 2 * M_PI);
-    cairo_set_source_rgba(cr, 1, 1, 1, 1);
-    cairo_fill(cr);
-  });
+  Canvas field = DiscMask(S, S, cx, cy, 106);
   c.Over(BevelledPanel(
              field,
              [&](float x, float y) {
