@@ -98,7 +98,7 @@ void CEngine::DrawFps() {
     fpsStarted = true;
     fpsStartTick = now - 1001;
   }
-  if (keyboard && keyboard->IsKeyDown(kF1)) showFps = showFps ? 0 : 1;
+  if (keyboard && keyboard->IsKeyDown(CKeyboard::kF1)) showFps = showFps ? 0 : 1;
   ++frameCount;
   if (!showFps) return;
 

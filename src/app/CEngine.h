@@ -29,7 +29,6 @@ class CEngine {
 public:
   static constexpr int kMaxScreens = 25;
   static constexpr int kTopLayer = 25; // layers run 25 down to 0: 26 of them
-  static constexpr int kF1 = 59;
   static constexpr uint32_t kQuitWaitMs = 100;
 
   // Builds the devices for the window (width x height display; `format` is tried after 32-bit

@@ -3,8 +3,7 @@
 CScreenManager::CScreenManager(CEngine *owner, std::unique_ptr<CScreenFactory> screens)
     : engine(owner), factory(std::move(screens)) {
   if (!factory) return;
-  mainMenu = factory->CreateMainMenu(engine);
-  if (mainMenu) mainMenu->Load();
+  BuildMainMenu();
   for (CScreenFactory::SManagedScreen &entry : factory->CreateManagedScreens(engine)) {
     if (!entry.screen) continue;
     entry.screen->SetId(entry.id);
@@ -76,11 +75,16 @@ int32_t CScreenManager::Update() {
 
   if (currentId == screen_id::kMatch || currentId == screen_id::kTournamentMatch) {
     DestroyMainMenu();
-  } else if (!mainMenu && factory) {
-    mainMenu = factory->CreateMainMenu(engine);
-    if (mainMenu) mainMenu->Load();
+  } else if (!mainMenu) {
+    BuildMainMenu();
   }
   return 1;
+}
+
+void CScreenManager::BuildMainMenu() {
+  if (!factory) return;
+  mainMenu = factory->CreateMainMenu(engine);
+  if (mainMenu) mainMenu->Load();
 }
 
 void CScreenManager::DestroyMainMenu() {

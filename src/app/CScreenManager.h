@@ -50,6 +50,8 @@ public:
   CManagedScreen *Find(int32_t id) const;
 
 private:
+  // A new main menu from the factory, loaded at once.
+  void BuildMainMenu();
   void DestroyMainMenu();
 
   std::forward_list<std::unique_ptr<CManagedScreen>> managedScreens; // newest first

@@ -1,5 +1,6 @@
 #include "platform/CDisplayWindow.h"
 
+#include "platform/CKeyboard.h"
 #include "platform/DisplayWindowImpl.h"
 
 #include <cstdio>
@@ -10,11 +11,8 @@ std::string lastError;
 
 // SDL's scan codes (USB usage ids) onto DirectInput's key codes (the PC keyboard's set-1 scan codes).
 int DirectInputKeyCode(SDL_Scancode scancode) {
-  static const unsigned char letters[26] = {
-      0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32, // A-M
-      0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C, // N-Z
-  };
-  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z) return letters[scancode - SDL_SCANCODE_A];
+  if (scancode >= SDL_SCANCODE_A && scancode <= SDL_SCANCODE_Z)
+    return CKeyboard::kLetterKeys[scancode - SDL_SCANCODE_A];
   // SDL orders the top row 1-9 then 0, as DirectInput does (2-10, then 11).
   if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_0) return 0x02 + (scancode - SDL_SCANCODE_1);
   if (scancode >= SDL_SCANCODE_F1 && scancode <= SDL_SCANCODE_F10) return 0x3B + (scancode - SDL_SCANCODE_F1);
@@ -201,6 +199,14 @@ bool PushEvent(SDL_Event &event) {
   return SDL_PushEvent(&event) == 1;
 }
 
+bool PostWindowEvent(Uint8 windowEvent) {
+  SDL_Event event;
+  SDL_zero(event);
+  event.type = SDL_WINDOWEVENT;
+  event.window.event = windowEvent;
+  return PushEvent(event);
+}
+
 } // namespace
 
 CDisplayWindow::CDisplayWindow() : impl(new SDisplayWindowImpl) {}
@@ -342,13 +348,9 @@ bool CDisplayWindow::PostMouseButton(int button, bool down) {
   return PushEvent(event);
 }
 
-bool CDisplayWindow::PostCloseRequest() {
-  SDL_Event event;
-  SDL_zero(event);
-  event.type = SDL_WINDOWEVENT;
-  event.window.event = SDL_WINDOWEVENT_CLOSE;
-  return PushEvent(event);
-}
+bool CDisplayWindow::PostCloseRequest() { return PostWindowEvent(SDL_WINDOWEVENT_CLOSE); }
+
+bool CDisplayWindow::PostFocusLost() { return PostWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST); }
 
 void ShowMessageBox(const char *text, const char *caption) {
   std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");

@@ -51,6 +51,7 @@ public:
   static bool PostMouseMotion(int dx, int dy);
   static bool PostMouseButton(int button, bool down); // 0 left, 1 right, 2 middle
   static bool PostCloseRequest();                     // as the window's close button does
+  static bool PostFocusLost();                        // as switching to another program does
 
   // For the platform's own classes.
   SDisplayWindowImpl *Impl() { return impl.get(); }

@@ -11,14 +11,7 @@ int32_t ClampToInt32(int64_t value) {
 
 } // namespace
 
-CInputSource::CInputSource() {
-  std::memset(keyHeld, 0, sizeof(keyHeld));
-  std::memset(keyTapPending, 0, sizeof(keyTapPending));
-  std::memset(keyTapVisible, 0, sizeof(keyTapVisible));
-  std::memset(buttonHeld, 0, sizeof(buttonHeld));
-  std::memset(buttonTapPending, 0, sizeof(buttonTapPending));
-  std::memset(buttonTapVisible, 0, sizeof(buttonTapVisible));
-}
+CInputSource::CInputSource() { ReleaseAll(); }
 
 void CInputSource::KeyDown(int code) {
   if (code < 0 || code >= kKeyCount) return;
@@ -34,10 +27,10 @@ void CInputSource::KeyUp(int code) {
 bool CInputSource::IsKeyHeld(int code) const { return code >= 0 && code < kKeyCount && keyHeld[code]; }
 
 void CInputSource::MouseMotion(int mx, int my, int mz) {
-  // Kept in 64 bits and clamped when read, so no flood of events can overflow it.
-  dx = std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, dx + mx));
-  dy = std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, dy + my));
-  dz = std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, dz + mz));
+  // Summed in 64 bits and kept within 32, so no flood of events can overflow it.
+  dx = ClampToInt32(dx + mx);
+  dy = ClampToInt32(dy + my);
+  dz = ClampToInt32(dz + mz);
 }
 
 void CInputSource::ButtonDown(int button) {

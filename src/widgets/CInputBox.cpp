@@ -9,21 +9,6 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-// Key codes of the letters A to Z, in alphabetical order.
-constexpr int kLetterKeys[26] = {
-    0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32, // A-M
-    0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C, // N-Z
-};
-// Key codes of the top-row digits 0 to 9, in that order.
-constexpr int kDigitKeys[10] = {0x0B, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A};
-constexpr int kBackspace = 0x0E;
-constexpr int kLeftShift = 0x2A;
-constexpr int kRightShift = 0x36;
-
-} // namespace
-
 CInputBox::CInputBox(int32_t l, int32_t t, int32_t r, int32_t b, int32_t tl, int32_t tt, int32_t tr,
                      int32_t tb, CSprite *picture, const char *initialText)
     : background(picture), left(l), top(t), right(r), bottom(b), textLeft(tl), textTop(tt), textRight(tr),
@@ -46,13 +31,13 @@ void CInputBox::HandleKeys(CKeyboard *keyboard) {
   uint32_t now = GetTickCount();
   if (keyHoldOffUntil > now) return;
 
-  bool shift = keyboard->IsKeyDown(kLeftShift) || keyboard->IsKeyDown(kRightShift);
+  bool shift = keyboard->IsKeyDown(CKeyboard::kLeftShift) || keyboard->IsKeyDown(CKeyboard::kRightShift);
   char ch = 0;
   for (int i = 0; i < 26; ++i)
-    if (keyboard->IsKeyDown(kLetterKeys[i])) ch = static_cast<char>('a' + i);
+    if (keyboard->IsKeyDown(CKeyboard::kLetterKeys[i])) ch = static_cast<char>('a' + i);
   if (shift && ch) ch = static_cast<char>(ch - 'a' + 'A');
   for (int d = 0; d < 10; ++d)
-    if (keyboard->IsKeyDown(kDigitKeys[d])) ch = static_cast<char>('0' + d);
+    if (keyboard->IsKeyDown(CKeyboard::kDigitKeys[d])) ch = static_cast<char>('0' + d);
 
   size_t length = std::strlen(text);
   if (ch) {
@@ -63,7 +48,7 @@ void CInputBox::HandleKeys(CKeyboard *keyboard) {
     }
   }
   // After the character, so a character and Backspace held together cancel out.
-  if (keyboard->IsKeyDown(kBackspace)) {
+  if (keyboard->IsKeyDown(CKeyboard::kBackspace)) {
     if (length > 0) text[length - 1] = 0;
     keyHoldOffUntil = now + kKeyHoldOffMs;
   }

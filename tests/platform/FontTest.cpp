@@ -1,44 +1,42 @@
-#include "CTempFolder.h"
+#include "CHeadlessGraphics.h"
 #include "platform/CDirectGraphics8.h"
-#include "platform/CDisplayWindow.h"
 #include "platform/CFont.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 class FontTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    window.reset(CDisplayWindow::OpenHeadless());
-    ASSERT_TRUE(window);
-    graphics.reset(new CDirectGraphics8(window.get()));
-    ASSERT_TRUE(graphics->CreateFullScreenDisplayMode(false, 800, 600, D3DFMT_A8R8G8B8));
-    font.reset(new CFont(graphics.get(), 24));
+    ASSERT_TRUE(headless.Ready());
+    font.reset(new CFont(graphics, 24));
     ASSERT_TRUE(font->IsLoaded());
     graphics->BeginFrame();
     graphics->ClearScreen(0, 0, 0, 255);
   }
   void TearDown() override {
-    // Every run leaves its last frame beside the test binary for a person to look at.
-    if (graphics) graphics->SaveFrame((std::string(TESTS_BINARY_DIR "/") + PngName() + ".png").c_str());
+    // Every run leaves its last frame for a person to look at.
+    SaveFrameForLooking(graphics, PngName() + ".png");
   }
   static std::string PngName() {
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
     return std::string(info->test_suite_name()) + "." + info->name();
   }
 
-  // The lit pixels' bounding box, or an empty box (right < left) when nothing is lit.
-  RECT LitArea() {
+  // The bounding box of the pixels where `frame` differs from `reference`, or an empty box (right <
+  // left) when none does.
+  static RECT ChangedArea(const std::vector<uint32_t> &reference, const std::vector<uint32_t> &frame) {
     RECT box{800, 600, -1, -1};
-    std::vector<uint32_t> frame;
-    graphics->ReadFrame(frame);
     for (int y = 0; y < 600; ++y) {
       for (int x = 0; x < 800; ++x) {
-        if (!frame[static_cast<size_t>(y) * 800 + x]) continue;
+        size_t i = static_cast<size_t>(y) * 800 + x;
+        if (reference[i] == frame[i]) continue;
         box.left = std::min(box.left, x);
         box.top = std::min(box.top, y);
         box.right = std::max(box.right, x);
@@ -47,10 +45,23 @@ protected:
     }
     return box;
   }
+  // The lit (not black) pixels' bounding box.
+  RECT LitArea() {
+    std::vector<uint32_t> frame;
+    graphics->ReadFrame(frame);
+    return ChangedArea(std::vector<uint32_t>(frame.size(), 0), frame);
+  }
+  // Draws the text and returns the bounding box of the pixels it changed.
+  RECT Drawn(const char *text, RECT rect, uint32_t colour) {
+    std::vector<uint32_t> before, after;
+    graphics->ReadFrame(before);
+    font->DrawTextA(text, -1, &rect, 0, colour);
+    graphics->ReadFrame(after);
+    return ChangedArea(before, after);
+  }
 
-  CTempFolder folder;
-  std::unique_ptr<CDisplayWindow> window;
-  std::unique_ptr<CDirectGraphics8> graphics;
+  CHeadlessGraphics headless;
+  CDirectGraphics8 *graphics = headless.graphics.get();
   std::unique_ptr<CFont> font;
 };
 
@@ -118,20 +129,34 @@ TEST_F(FontTest, CountLimitsTheTextAndRenderedStringsAreKept) {
   EXPECT_EQ(font->DrawTextA("", -1, &rect, 0, 0xFFFFFFFF), 0);
 }
 
-TEST_F(FontTest, ASampleOfTheGamesText) {
+TEST_F(FontTest, ASampleOfTheGamesTextDrawsEveryLineInsideItsRectangle) {
   graphics->ClearScreen(20, 24, 40, 255);
-  const char *lines[] = {"White's turn", "Black has won the match!", "Enter a name: Player1_", "FPS: 143",
-                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789"};
+  const char *lines[] = {"White's turn",
+                         "Black has won the match!",
+                         "Enter a name: Player1",
+                         "FPS: 143",
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789",
+                         "Enter a name: Player1_"};
+  std::vector<RECT> boxes;
   int y = 20;
   for (const char *line : lines) {
     RECT rect{20, y, 780, y + 40};
-    font->DrawTextA(line, -1, &rect, 0,
-                    y % 80 ? D3DCOLOR_ARGB(255, 255, 255, 0) : D3DCOLOR_ARGB(255, 255, 255, 255));
+    uint32_t colour = y % 80 ? D3DCOLOR_ARGB(255, 255, 255, 0) : D3DCOLOR_ARGB(255, 255, 255, 255);
+    boxes.push_back(Drawn(line, rect, colour));
+    const RECT &box = boxes.back();
+    EXPECT_LE(box.left, box.right) << line; // something was drawn
+    EXPECT_GE(box.left, rect.left) << line;
+    EXPECT_GE(box.top, rect.top) << line;
+    EXPECT_LT(box.right, rect.right) << line;
+    EXPECT_LT(box.bottom, rect.bottom) << line;
     y += 30;
   }
-  RECT clipped{20, y, 120, y + 40};
-  font->DrawTextA("Clipped at 100 pixels", -1, &clipped, 0, D3DCOLOR_ARGB(255, 255, 255, 255));
-  SUCCEED();
+  // The input box's caret shows: the name with an underscore after it reaches further right.
+  EXPECT_GT(boxes[5].right, boxes[2].right + 3);
+
+  RECT clipped = Drawn("Clipped at 100 pixels", RECT{20, y, 120, y + 40}, D3DCOLOR_ARGB(255, 255, 255, 255));
+  EXPECT_GE(clipped.right, 100);
+  EXPECT_LT(clipped.right, 120);
 }
 
 } // namespace

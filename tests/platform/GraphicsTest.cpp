@@ -1,7 +1,8 @@
+#include "CHeadlessGraphics.h"
 #include "CTempFolder.h"
 #include "TestFiles.h"
 #include "platform/CDirectGraphics8.h"
-#include "platform/CDisplayWindow.h"
+#include "platform/CFont.h"
 #include "platform/CSprite.h"
 
 #include <gtest/gtest.h>
@@ -18,10 +19,7 @@ int Blue(uint32_t rgb) { return rgb & 255; }
 class GraphicsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    window.reset(CDisplayWindow::OpenHeadless());
-    ASSERT_TRUE(window);
-    graphics.reset(new CDirectGraphics8(window.get()));
-    ASSERT_TRUE(graphics->CreateFullScreenDisplayMode(false, 800, 600, D3DFMT_A8R8G8B8));
+    ASSERT_TRUE(headless.Ready());
     ASSERT_TRUE(graphics->BeginFrame());
     graphics->ClearScreen(0, 0, 0, 255);
   }
@@ -33,9 +31,8 @@ protected:
   }
   uint32_t Pixel(int x, int y) { return graphics->GetPixel(x, y); }
 
-  CTempFolder folder;
-  std::unique_ptr<CDisplayWindow> window;
-  std::unique_ptr<CDirectGraphics8> graphics;
+  CHeadlessGraphics headless;
+  CDirectGraphics8 *graphics = headless.graphics.get();
 };
 
 TEST_F(GraphicsTest, PureBlackIsTransparentAndNearBlackIsNot) {
@@ -337,16 +334,23 @@ TEST_F(GraphicsTest, FrameCanBeSavedAsPng) {
 }
 
 TEST(GraphicsLifetime, SpritesAndFontsMayOutliveTheDevice) {
-  CTempFolder folder;
+  CHeadlessGraphics headless;
+  ASSERT_TRUE(headless.Ready());
   WriteSolidBmp("pic.bmp", 4, 4, 0x123456);
-  std::unique_ptr<CDisplayWindow> window(CDisplayWindow::OpenHeadless());
-  auto *graphics = new CDirectGraphics8(window.get());
-  ASSERT_TRUE(graphics->CreateFullScreenDisplayMode(false, 800, 600, D3DFMT_A8R8G8B8));
-  std::unique_ptr<CSprite> sprite(graphics->CreateSprite(0, 0, 4, 4, "pic.bmp", 255, 255, 255, 255));
+  std::unique_ptr<CSprite> sprite(headless.graphics->CreateSprite(0, 0, 4, 4, "pic.bmp", 255, 255, 255, 255));
   ASSERT_TRUE(sprite->HasTexture());
-  delete graphics;
+  std::unique_ptr<CFont> font(new CFont(headless.graphics.get(), 24));
+  RECT rect{0, 0, 200, 50};
+  ASSERT_GT(font->DrawTextA("Kept", -1, &rect, 0, 0xFFFFFFFF), 0);
+  ASSERT_EQ(font->CachedStrings(), 1);
+
+  headless.graphics.reset();
   EXPECT_FALSE(sprite->HasTexture());
   sprite->MoveTo(5, 5);
+  // The font lets go of its rendered strings with the device and draws nothing from then on; both
+  // are deleted after the device without touching it.
+  EXPECT_EQ(font->CachedStrings(), 0);
+  EXPECT_EQ(font->DrawTextA("Kept", -1, &rect, 0, 0xFFFFFFFF), 0);
 }
 
 TEST(GraphicsLifetime, WithoutADisplayModeEveryCallIsHarmless) {

@@ -1,5 +1,6 @@
 #include "CGameHarness.h"
 
+#include "CHeadlessGraphics.h"
 #include "app/CChessApp.h"
 #include "app/CEngine.h"
 #include "app/CGameScreenFactory.h"
@@ -18,21 +19,13 @@
 #ifndef RAVELMARK_DATA_DIR
 #error "RAVELMARK_DATA_DIR must name the folder the art is generated into"
 #endif
-#ifndef TESTS_BINARY_DIR
-#error "TESTS_BINARY_DIR must name the tests' build folder"
-#endif
 
 namespace harness {
 
 int KeyCode(char c) {
-  static const int letters[26] = {
-      0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23, 0x17, 0x24, 0x25, 0x26, 0x32, // A-M
-      0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F, 0x11, 0x2D, 0x15, 0x2C, // N-Z
-  };
-  if (c >= 'a' && c <= 'z') return letters[c - 'a'];
-  if (c >= 'A' && c <= 'Z') return letters[c - 'A'];
-  if (c == '0') return 0x0B;
-  if (c >= '1' && c <= '9') return 0x02 + (c - '1');
+  if (c >= 'a' && c <= 'z') return CKeyboard::kLetterKeys[c - 'a'];
+  if (c >= 'A' && c <= 'Z') return CKeyboard::kLetterKeys[c - 'A'];
+  if (c >= '0' && c <= '9') return CKeyboard::kDigitKeys[c - '0'];
   return 0;
 }
 
@@ -211,18 +204,9 @@ int CGameHarness::CursorY() const { return Engine() && Engine()->mouse ? Engine(
 
 uint32_t CGameHarness::Pixel(int x, int y) { return Graphics() ? Graphics()->GetPixel(x, y) : 0; }
 
-bool CGameHarness::SaveFrame(const std::string &pngFile) {
-  if (!Graphics()) return false;
-  std::filesystem::path path(pngFile);
-  if (path.is_relative()) {
-    std::error_code ignored;
-    std::filesystem::create_directories(FramesFolder(), ignored);
-    path = std::filesystem::path(FramesFolder()) / path;
-  }
-  return Graphics()->SaveFrame(path.string().c_str());
-}
+bool CGameHarness::SaveFrame(const std::string &pngFile) { return SaveFrameForLooking(Graphics(), pngFile); }
 
-std::string CGameHarness::FramesFolder() { return std::string(TESTS_BINARY_DIR) + "/frames"; }
+std::string CGameHarness::FramesFolder() { return ::FramesFolder(); }
 
 // --- The parts -----------------------------------------------------------------------------------
 

@@ -19,6 +19,7 @@
 #include "CTempFolder.h"
 #include "CTestClock.h"
 #include "platform/CAudioRecorder.h"
+#include "platform/CKeyboard.h"
 
 #include <cstdint>
 #include <memory>
@@ -35,11 +36,11 @@ class CScreenManager;
 
 namespace harness {
 // DirectInput key codes of the keys the game reads.
-constexpr int kEscape = 1;
-constexpr int kBackspace = 14;
-constexpr int kLeftShift = 42;
-constexpr int kRightShift = 54;
-constexpr int kF1 = 59;
+constexpr int kEscape = CKeyboard::kEscape;
+constexpr int kBackspace = CKeyboard::kBackspace;
+constexpr int kLeftShift = CKeyboard::kLeftShift;
+constexpr int kRightShift = CKeyboard::kRightShift;
+constexpr int kF1 = CKeyboard::kF1;
 // The key code of a letter (either case) or a top-row digit; 0 for any other character.
 int KeyCode(char c);
 } // namespace harness
